@@ -1,0 +1,240 @@
+/*
+ * lumo32 — the calculation engine's public C interface.
+ *
+ * The program and the engine meet only here: five C-convention exports and
+ * one plain record of fixed layout.
+ *
+ * Rules of the interface:
+ *  1. The caller owns the TransferRecord and every array it points to. The
+ *     engine copies all inputs during _InitLmuo and reads the list arrays and
+ *     the two file-name arguments only then.
+ *  2. The engine keeps the record's address and writes ExecutionResultsRecord
+ *     through it in _GetValues, so the record must stay alive, at the same
+ *     address, from _InitLmuo until _GetValues has returned.
+ *  3. Errors come back as results, never as exceptions: _InitLmuo returns 1
+ *     for a run that is initialised and 0 for a rejected record; _OneLoop
+ *     returns the percent complete (exactly 100 when the run is complete, and
+ *     100 when no run is initialised); _GetValues returns 1.
+ *  4. Calling order for one run: _InitLmuo once; while it returned 1,
+ *     _OneLoop until it returns 100; then _GetValues once. A run may be
+ *     abandoned after any _OneLoop call. _GetHelpString and _SayHello do not
+ *     depend on runs.
+ *  5. Text crossing the interface is NUL-terminated 8-bit text. The help
+ *     texts returned by _GetHelpString belong to the library and live until
+ *     it is unloaded.
+ *  6. Units inside the record: days, m³, m³/day, mg/m³, mg, kg (see fields).
+ */
+#ifndef LUMO32_H
+#define LUMO32_H
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#if defined(LUMO32_BUILDING)
+#define LUMO32_EXPORT __declspec(dllexport)
+#else
+#define LUMO32_EXPORT __declspec(dllimport)
+#endif
+#define LUMO32_CALL __cdecl
+#else
+#if defined(LUMO32_BUILDING)
+#define LUMO32_EXPORT __attribute__((visibility("default")))
+#else
+#define LUMO32_EXPORT
+#endif
+#define LUMO32_CALL
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* A list: a count followed by the address of its first element. */
+typedef struct FloatList {
+  int32_t Entries;
+  float *List;
+} FloatList;
+
+typedef struct InitialConcentrationRecord {
+  float OutdoorC; /* mg/m³, node 0 */
+  float Zone1C;   /* mg/m³, node 1 */
+  float Zone2C;   /* mg/m³, node 2 */
+} InitialConcentrationRecord;
+
+typedef struct VolumeRecord {
+  float Zone1Volume; /* m³ */
+  float Zone2Volume; /* m³ */
+} VolumeRecord;
+
+typedef struct ActivityRecord {
+  int32_t Zone;        /* node the person enters: 0 outdoors, 1, 2 */
+  float Days;          /* time of day (fraction of a day) of entering */
+  float BreathingRate; /* m³/day */
+} ActivityRecord;
+
+typedef struct ActivityList {
+  int32_t Entries;
+  ActivityRecord *List;
+} ActivityList;
+
+typedef struct OverrideRecord {
+  int32_t Zone;
+  float EnterTime;     /* days on the clock */
+  float ExitTime;      /* days on the clock */
+  float BreathingRate; /* m³/day */
+} OverrideRecord;
+
+typedef struct OverrideList {
+  int32_t Entries;
+  OverrideRecord *List;
+} OverrideList;
+
+typedef struct EmissionRateIncrementalRecord {
+  int32_t Zone;
+  float StartTime;    /* days */
+  float MassReleased; /* mg */
+  float RateConstant; /* 1/day */
+  float Duration;     /* days */
+} EmissionRateIncrementalRecord;
+
+typedef struct EmissionRateIncrementalList {
+  int32_t Entries;
+  EmissionRateIncrementalRecord *List;
+} EmissionRateIncrementalList;
+
+typedef struct FirstOrderSinkRecord {
+  int32_t SinkType; /* not read by the engine */
+  int32_t Zone;
+  float RateConstant; /* m³/day */
+} FirstOrderSinkRecord;
+
+typedef struct FirstOrderSinkList {
+  int32_t Entries;
+  FirstOrderSinkRecord *List;
+} FirstOrderSinkList;
+
+typedef struct LangmuirSinkRecord {
+  int32_t SinkType; /* not read by the engine */
+  int32_t Zone;
+  float AbsorptionRate; /* m/day */
+  float DesorptionRate; /* 1/day */
+  float Area;           /* m² */
+  float LangmuirMass;   /* mg, sink loading at StartTime */
+} LangmuirSinkRecord;
+
+typedef struct LangmuirSinkList {
+  int32_t Entries;
+  LangmuirSinkRecord *List;
+} LangmuirSinkList;
+
+typedef struct ExecutionResultsRecord {
+  float LADD;            /* mg/kg/day */
+  float ADD;             /* mg/kg/day */
+  float LADC;            /* mg/m³ */
+  float ADC;             /* mg/m³ */
+  float Cpeak;           /* mg/m³ */
+  float SingleEventDose; /* mg */
+  float APDR;            /* mg/kg/day */
+  float APDRtime;        /* days */
+  float C15min;          /* mg/m³ */
+  float C8hour;          /* mg/m³ */
+} ExecutionResultsRecord;
+
+typedef struct TransferRecord {
+  int32_t Zones; /* 1 or 2 */
+  InitialConcentrationRecord InitialConcentrationRecord;
+  FloatList AirFlowRecordOne; /* [0] out->z1, [1] z1->out, m³/day */
+  FloatList AirFlowRecordTwo; /* [0] out->z2, [1] z2->out, [2] z1->z2, [3] z2->z1 */
+  VolumeRecord VolumeRecord;
+  ActivityList PrimaryActivityList;
+  ActivityList SecondaryActivityList;
+  OverrideList OverrideActivityList;
+  int32_t *PrimaryDaysList; /* 7 entries, one per day slot */
+  EmissionRateIncrementalList EmissionRateIncrementalList;
+  FirstOrderSinkList FirstOrderSinkList;
+  LangmuirSinkList LangmuirSinkList;
+  float SaturationConcentration; /* mg/m³ */
+  float StartTime;               /* days */
+  float EndTime;                 /* days */
+  float ReportInterval;          /* days */
+  float EventsPerYear;           /* 1/year */
+  float BodyWeight;              /* kg */
+  float YearsofExposure;         /* years */
+  float AverageLifeTime;         /* days */
+  ExecutionResultsRecord ExecutionResultsRecord;
+  char *filename; /* results CSV name, echoed in the dump */
+} TransferRecord;
+
+/* The five exports, by these exact names. */
+LUMO32_EXPORT int32_t LUMO32_CALL _InitLmuo(TransferRecord *record, const char *dumpFileName,
+                                           const char *csvFileName);
+LUMO32_EXPORT double LUMO32_CALL _OneLoop(void);
+LUMO32_EXPORT int32_t LUMO32_CALL _GetValues(void);
+LUMO32_EXPORT const char *LUMO32_CALL _GetHelpString(int32_t index);
+LUMO32_EXPORT int32_t LUMO32_CALL _SayHello(void *ownerWindow);
+
+/* Pointer types for run-time binding by name. */
+typedef int32_t(LUMO32_CALL *Lumo32InitFn)(TransferRecord *, const char *, const char *);
+typedef double(LUMO32_CALL *Lumo32OneLoopFn)(void);
+typedef int32_t(LUMO32_CALL *Lumo32GetValuesFn)(void);
+typedef const char *(LUMO32_CALL *Lumo32GetHelpStringFn)(int32_t);
+typedef int32_t(LUMO32_CALL *Lumo32SayHelloFn)(void *);
+
+#define LUMO32_HELP_COUNT 26
+
+#ifdef __cplusplus
+} /* extern "C" */
+#endif
+
+/* The byte layout is part of the contract: checked by the compiler. */
+#if defined(__cplusplus)
+#include <cstddef>
+#define LUMO32_STATIC_ASSERT(c, m) static_assert(c, m)
+#else
+#include <stddef.h>
+#define LUMO32_STATIC_ASSERT(c, m) _Static_assert(c, m)
+#endif
+
+LUMO32_STATIC_ASSERT(sizeof(ActivityRecord) == 12, "ActivityRecord is 12 bytes");
+LUMO32_STATIC_ASSERT(sizeof(OverrideRecord) == 16, "OverrideRecord is 16 bytes");
+LUMO32_STATIC_ASSERT(sizeof(EmissionRateIncrementalRecord) == 20,
+                     "EmissionRateIncrementalRecord is 20 bytes");
+LUMO32_STATIC_ASSERT(sizeof(FirstOrderSinkRecord) == 12, "FirstOrderSinkRecord is 12 bytes");
+LUMO32_STATIC_ASSERT(sizeof(LangmuirSinkRecord) == 24, "LangmuirSinkRecord is 24 bytes");
+LUMO32_STATIC_ASSERT(sizeof(ExecutionResultsRecord) == 40, "ten results");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, InitialConcentrationRecord) == 4, "layout");
+#if UINTPTR_MAX == 0xFFFFFFFFu
+/* 32-bit addresses: every field packs without padding. */
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, AirFlowRecordOne) == 16, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, AirFlowRecordTwo) == 24, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, VolumeRecord) == 32, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, PrimaryActivityList) == 40, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, SecondaryActivityList) == 48, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, OverrideActivityList) == 56, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, PrimaryDaysList) == 64, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, EmissionRateIncrementalList) == 68, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, FirstOrderSinkList) == 76, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, LangmuirSinkList) == 84, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, SaturationConcentration) == 92, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, ExecutionResultsRecord) == 124, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, filename) == 164, "layout");
+LUMO32_STATIC_ASSERT(sizeof(TransferRecord) == 168, "TransferRecord is 168 bytes");
+#else
+/* 64-bit addresses: each list's address is aligned to 8 after its count. */
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, AirFlowRecordOne) == 16, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, AirFlowRecordTwo) == 32, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, VolumeRecord) == 48, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, PrimaryActivityList) == 56, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, SecondaryActivityList) == 72, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, OverrideActivityList) == 88, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, PrimaryDaysList) == 104, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, EmissionRateIncrementalList) == 112, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, FirstOrderSinkList) == 128, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, LangmuirSinkList) == 144, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, SaturationConcentration) == 160, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, ExecutionResultsRecord) == 192, "layout");
+LUMO32_STATIC_ASSERT(offsetof(TransferRecord, filename) == 232, "layout");
+LUMO32_STATIC_ASSERT(sizeof(TransferRecord) == 240, "TransferRecord is 240 bytes");
+#endif
+
+#endif /* LUMO32_H */

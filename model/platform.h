@@ -1,0 +1,64 @@
+// The program's only contact with the operating system beyond the standard
+// library: where the running program lives, replacing a file safely, and
+// loading a shared library by full path. Kept in one place so that a Windows
+// build needs only another implementation of this header.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace lumo::platform {
+
+// The separator the platform's paths use ('/' here, '\\' on Windows).
+char PathSeparator();
+
+// The full path of the running program's file; empty if it cannot be told.
+std::string ExecutablePath();
+
+// The folder that holds the running program, without a trailing separator.
+std::string ExecutableDirectory();
+
+// The folder where the system keeps its own files (glyph bitmaps are looked
+// up there); on POSIX systems "/usr/share/pixmaps".
+std::string SystemDirectory();
+
+// Raised when a file cannot be written or replaced; what() names the file
+// and the cause.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes `bytes` to `path` so that the old file is replaced only by a
+// complete new one: the data goes to a temporary file in the same folder,
+// is flushed to disk, and is then renamed over `path`. On any failure the
+// temporary file is removed, `path` is left as it was, and FileError is
+// thrown.
+void ReplaceFileContents(const std::string &path, const std::string &bytes);
+
+// A shared library loaded by its full path (never through the platform's
+// library search order). Unloaded when the object is destroyed.
+class DynamicLibrary {
+ public:
+  // Loads the library; returns null (and sets `error` when given) if it
+  // cannot be loaded.
+  static std::unique_ptr<DynamicLibrary> Load(const std::string &fullPath,
+                                              std::string *error = nullptr);
+  ~DynamicLibrary();
+  DynamicLibrary(const DynamicLibrary &) = delete;
+  DynamicLibrary &operator=(const DynamicLibrary &) = delete;
+
+  // The address of an exported symbol, or null when there is none.
+  void *Symbol(const char *name) const;
+
+ private:
+  explicit DynamicLibrary(void *handle) : handle_(handle) {}
+  void *handle_;
+};
+
+// The engine library's file name on this platform ("liblumo32.so";
+// "LUMO32.DLL" on Windows).
+const char *EngineLibraryFileName();
+
+}  // namespace lumo::platform

@@ -1,0 +1,110 @@
+// POSIX implementation of the platform layer.
+#include "platform.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace lumo::platform {
+
+char PathSeparator() { return '/'; }
+
+std::string ExecutablePath() {
+  std::vector<char> buf(4096);
+  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+  if (n <= 0) return {};
+  return std::string(buf.data(), static_cast<size_t>(n));
+}
+
+std::string ExecutableDirectory() {
+  std::string path = ExecutablePath();
+  auto pos = path.find_last_of('/');
+  if (pos == std::string::npos) return {};
+  return path.substr(0, pos);
+}
+
+std::string SystemDirectory() { return "/usr/share/pixmaps"; }
+
+namespace {
+
+std::string Describe(const std::string &path, const char *what, int err) {
+  return "Could not write " + path + ": " + what + " (" + std::strerror(err) + ")";
+}
+
+bool WriteAll(int fd, const char *data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void ReplaceFileContents(const std::string &path, const std::string &bytes) {
+  std::string tmpl = path + ".tmpXXXXXX";
+  std::vector<char> name(tmpl.begin(), tmpl.end());
+  name.push_back('\0');
+  int fd = ::mkstemp(name.data());
+  if (fd < 0) throw FileError(Describe(path, "cannot create a temporary file", errno));
+  std::string tmp(name.data());
+  auto fail = [&](const char *what) {
+    int err = errno;
+    ::close(fd);
+    ::unlink(tmp.c_str());
+    throw FileError(Describe(path, what, err));
+  };
+  if (!WriteAll(fd, bytes.data(), bytes.size())) fail("write failed");
+  if (::fsync(fd) != 0) fail("flush failed");
+  // mkstemp creates the file private to the user; give it the usual mode.
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  if (::close(fd) != 0) {
+    int err = errno;
+    ::unlink(tmp.c_str());
+    throw FileError(Describe(path, "close failed", err));
+  }
+  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    int err = errno;
+    ::unlink(tmp.c_str());
+    throw FileError(Describe(path, "cannot replace the file", err));
+  }
+}
+
+std::unique_ptr<DynamicLibrary> DynamicLibrary::Load(const std::string &fullPath,
+                                                     std::string *error) {
+  // A name without a separator would go through the search order: refuse it.
+  if (fullPath.find('/') == std::string::npos) {
+    if (error) *error = "not a full path: " + fullPath;
+    return nullptr;
+  }
+  void *handle = ::dlopen(fullPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    if (error) {
+      const char *e = ::dlerror();
+      *error = e ? e : "cannot load " + fullPath;
+    }
+    return nullptr;
+  }
+  return std::unique_ptr<DynamicLibrary>(new DynamicLibrary(handle));
+}
+
+DynamicLibrary::~DynamicLibrary() {
+  if (handle_) ::dlclose(handle_);
+}
+
+void *DynamicLibrary::Symbol(const char *name) const { return ::dlsym(handle_, name); }
+
+const char *EngineLibraryFileName() { return "liblumo32.so"; }
+
+}  // namespace lumo::platform

@@ -1,6 +1,4 @@
 // POSIX implementation of the platform layer.
-#include "platform.h"
-
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,9 +8,13 @@
 #include <cstring>
 #include <vector>
 
+#include "platform.h"
+
 namespace lumo::platform {
 
-char PathSeparator() { return '/'; }
+char PathSeparator() {
+  return '/';
+}
 
 std::string ExecutablePath() {
   std::vector<char> buf(4096);
@@ -28,7 +30,9 @@ std::string ExecutableDirectory() {
   return path.substr(0, pos);
 }
 
-std::string SystemDirectory() { return "/usr/share/pixmaps"; }
+std::string SystemDirectory() {
+  return "/usr/share/pixmaps";
+}
 
 namespace {
 
@@ -104,8 +108,12 @@ DynamicLibrary::~DynamicLibrary() {
   if (handle_) ::dlclose(handle_);
 }
 
-void *DynamicLibrary::Symbol(const char *name) const { return ::dlsym(handle_, name); }
+void *DynamicLibrary::Symbol(const char *name) const {
+  return ::dlsym(handle_, name);
+}
 
-const char *EngineLibraryFileName() { return "liblumo32.so"; }
+const char *EngineLibraryFileName() {
+  return "liblumo32.so";
+}
 
 }  // namespace lumo::platform

@@ -1,0 +1,106 @@
+// The painting schedule builder: cuts the priming and painting hours into
+// one work period per day, starting at 09:00.
+#include <cstdio>
+
+#include "lumo_state.h"
+
+namespace lumo {
+namespace {
+
+constexpr timerect1 kZero{0, 0};
+constexpr timerect1 kWorkStart{9, 0};
+
+std::string Width2(std::int32_t value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%2d", static_cast<int>(value));
+  return buf;
+}
+
+// Appends rows to `grid` until `remaining` is used up. `day` and `chunk`
+// come out as the last period's day and length. Returns the rows added.
+class PeriodWriter {
+ public:
+  PeriodWriter(PaintDurationGrid &grid, std::string zone, std::string rate)
+      : grid_(grid), zone_(std::move(zone)), rate_(std::move(rate)) {}
+
+  int Run(timerect1 remaining, timerect1 available, timerect1 perDay, timerect1 start,
+          std::int32_t &day, timerect1 &chunk) {
+    int rows = 0;
+    while (TimeIsGreaterThan(remaining, kZero)) {
+      // AppendRow stops with ETooManyOverrideRows at 800 rows; a period of
+      // no length (work hours below a minute) gets there too, so the loop
+      // always ends.
+      chunk = TimeIsGreaterThan(remaining, available) ? available : remaining;
+      const timerect1 end = AddTimes(start, chunk);
+      const std::string dayText = DayAbbreviation(day);
+      const std::string texts[PaintDurationGrid::kColumns] = {
+          zone_,   dayText,          Width2(start.hour), Width2(start.minute),
+          dayText, Width2(end.hour), Width2(end.minute), rate_};
+      grid_.AppendRow(texts);
+      ++rows;
+      remaining = SubtractTimes(remaining, chunk);
+      if (TimeIsGreaterThan(remaining, kZero)) {
+        day = NextDay(day);
+        available = perDay;
+      }
+      start = kWorkStart;
+    }
+    return rows;
+  }
+
+ private:
+  PaintDurationGrid &grid_;
+  std::string zone_;
+  std::string rate_;
+};
+
+}  // namespace
+
+PaintScheduleCounts TLumoState::BuildPaintDurationGrid(lumo::PaintDurationGrid &grid) const {
+  const auto &r = ScenarioRecord;
+  grid.Clear();
+
+  char rate[32];
+  std::snprintf(rate, sizeof rate, "%3.2f", GetBreathingRate(r.Gender, r.IndividualType));
+  PeriodWriter writer(grid, std::to_string(GetZone()), rate);
+  PaintScheduleCounts counts;
+
+  // Priming, from the start day.
+  std::int32_t day = static_cast<std::int32_t>(r.StartDay);
+  timerect1 chunk = kZero;
+  timerect1 perDay = DoubletoTime(r.PrimerWorkHours);
+  counts.PrimingRows =
+      writer.Run(DoubletoTime(GetPrimerHours()), perDay, perDay, kWorkStart, day, chunk);
+
+  // Hand-over: what is left of the last priming day's working window after
+  // the last period and the wait. The sum is a duration, not a time of day.
+  perDay = DoubletoTime(r.PaintWorkHours);
+  const timerect1 used =
+      MinutestoTime(TimetoMinutes(chunk) + TimetoMinutes(DoubletoTime(r.HoursTillPaint)));
+  const timerect1 left = SubtractTimes(DoubletoTime(r.PrimerWorkHours), used);
+  timerect1 available = perDay;
+  timerect1 start = kWorkStart;
+  if (r.PaintInterval == PaintInterval::PAINTSAMEDAY && TimeIsGreaterThan(left, kZero)) {
+    available = TimeIsLessThan(left, perDay) ? left : perDay;
+    // 09:00 + last period + wait.
+    start = SubtractTimes(DoubletoTime(9.0 + r.PrimerWorkHours), left);
+  } else {
+    day = NextDay(day);
+    if (r.PaintInterval == PaintInterval::PAINTSECONDDAY) day = NextDay(day);
+  }
+
+  counts.PaintingRows =
+      writer.Run(DoubletoTime(GetPaintHours()), available, perDay, start, day, chunk);
+  return counts;
+}
+
+PaintScheduleCounts TLumoState::SetPaintDurationGrid() {
+  return BuildPaintDurationGrid(*grid_);
+}
+
+PaintScheduleCounts TLumoState::CountPaintDurationGridRows() const {
+  auto scratch = std::make_unique<lumo::PaintDurationGrid>();
+  return BuildPaintDurationGrid(*scratch);
+}
+
+}  // namespace lumo

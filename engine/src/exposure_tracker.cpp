@@ -1,0 +1,59 @@
+#include "exposure_tracker.h"
+
+namespace lumo {
+
+ExposureTracker::ExposureTracker(const OccupantSchedule &schedule, int nodeCount, double bodyWeight,
+                                 double startTime)
+    : schedule_(schedule),
+      nodeCount_(nodeCount),
+      bodyWeight_(bodyWeight),
+      lastMinuteMark_(startTime),
+      lastHourMark_(startTime) {}
+
+void ExposureTracker::afterStep(double s, double h, const double *C) {
+  if (s < lastHourMark_) {  // the clock never runs backwards; restart the marks if it did
+    lastMinuteMark_ = s;
+    lastHourMark_ = s;
+    hourDose_ = 0.0;
+  }
+
+  const Whereabouts where = schedule_.at(s);
+  if (where.known && where.zone >= 0 && where.zone < nodeCount_) {
+    accumulate(h, C[where.zone], where.breathingRate);
+  }
+
+  if ((s - lastMinuteMark_) * 24.0 * 60.0 >= 0.9999) minuteMark(s);
+  if ((s - lastHourMark_) * 24.0 >= 1.0) hourMark(s);
+}
+
+void ExposureTracker::accumulate(double h, double Cz, double breathingRate) {
+  personC_ = Cz;
+  sums_.exposure += h * Cz;
+  sums_.dose += breathingRate * h * Cz;
+  hourDose_ += breathingRate * h * Cz / bodyWeight_;
+  if (Cz > sums_.peak) sums_.peak = Cz;
+  const double minutesTimesC = h * 24.0 * 60.0 * Cz;  // mg·min/m³
+  ring15_.addToAll(minutesTimesC);
+  ring480_.addToAll(minutesTimesC);
+}
+
+void ExposureTracker::minuteMark(double s) {
+  const double last15 = ring15_.takeWindow();
+  if (sums_.max15 < last15) sums_.max15 = last15;
+  const double last480 = ring480_.takeWindow();
+  if (sums_.max480 < last480) sums_.max480 = last480;
+  lastMinuteMark_ = s;
+}
+
+void ExposureTracker::hourMark(double s) {
+  ringDay_.addToAll(hourDose_);
+  lastHourMark_ = s;
+  const double lastDay = ringDay_.takeWindow();
+  if (sums_.maxDayDose < lastDay) {
+    sums_.maxDayDose = lastDay;
+    sums_.maxDayDoseTime = s;
+  }
+  hourDose_ = 0.0;
+}
+
+}  // namespace lumo

@@ -1,0 +1,56 @@
+#include "occupant_schedule.h"
+
+#include <cmath>
+
+namespace lumo {
+namespace {
+
+// The entry in force at time of day tau: skipping entries that start later,
+// the first entry that starts at or before tau and is either the last entry or
+// followed by one starting later. For a list in ascending order this is the
+// last entry starting at or before tau.
+Whereabouts entryInForce(const std::vector<PatternEntry> &pattern, double tau) {
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i].startOfDay > tau) continue;
+    if (i + 1 == pattern.size() || pattern[i + 1].startOfDay > tau) {
+      return {true, pattern[i].zone, pattern[i].breathingRate};
+    }
+  }
+  return {false, 0, 0.0};
+}
+
+}  // namespace
+
+DayPosition dayPosition(double s) {
+  double inWeek = s - 7.0 * std::floor(s / 7.0);
+  // Rounding of s / 7 can leave inWeek a hair below 0 (just before a week
+  // boundary) or at 7 (just before it, from below): fold both back.
+  if (inWeek < 0.0) inWeek += 7.0;
+  int slot = static_cast<int>(std::floor(inWeek));
+  double timeOfDay = inWeek - slot;
+  if (slot >= 7) {  // midnight at the start of slot 0
+    slot = 0;
+    timeOfDay = 0.0;
+  }
+  return {slot, timeOfDay};
+}
+
+OccupantSchedule::OccupantSchedule(std::vector<PatternEntry> primary,
+                                   std::vector<PatternEntry> secondary,
+                                   std::vector<OverrideEntry> overrides,
+                                   std::array<int32_t, 7> primaryDays)
+    : primary_(std::move(primary)),
+      secondary_(std::move(secondary)),
+      overrides_(std::move(overrides)),
+      primaryDays_(primaryDays) {}
+
+Whereabouts OccupantSchedule::at(double s) const {
+  for (const OverrideEntry &o : overrides_) {
+    if (o.enter <= s && s <= o.exit) return {true, o.zone, o.breathingRate};
+  }
+  const DayPosition day = dayPosition(s);
+  const bool primary = primaryDays_[day.slot] == 1;
+  return entryInForce(primary ? primary_ : secondary_, day.timeOfDay);
+}
+
+}  // namespace lumo

@@ -1,0 +1,70 @@
+#include "results_csv.h"
+
+#include <utility>
+
+namespace lumo {
+
+ResultsCsv::ResultsCsv(const char *path) {
+  if (path != nullptr) file_ = std::fopen(path, "wb");
+}
+
+ResultsCsv::~ResultsCsv() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+ResultsCsv::ResultsCsv(ResultsCsv &&other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
+
+ResultsCsv &ResultsCsv::operator=(ResultsCsv &&other) noexcept {
+  if (this != &other) {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = std::exchange(other.file_, nullptr);
+  }
+  return *this;
+}
+
+void ResultsCsv::put(const char *text) {
+  std::fputs(text, file_);
+}
+
+void ResultsCsv::putNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  put(text);
+}
+
+void ResultsCsv::endLine() {
+  put("\r\n");
+  std::fflush(file_);
+}
+
+void ResultsCsv::writeHeader(int nodeCount, std::size_t sinkCount) {
+  if (!isOpen()) return;
+  put("Time (days),Conc Outdoors (mg/m\xB3),Conc Zone 1 (mg/m\xB3)");
+  if (nodeCount > 2) put(",Conc Zone 2 (mg/m\xB3)");
+  for (std::size_t i = 0; i < sinkCount; ++i) {
+    char text[48];
+    std::snprintf(text, sizeof text, ",Sink %zu mass (mg)", i);
+    put(text);
+  }
+  put(",,Conc@Person(mg/m\xB3)");
+  endLine();
+}
+
+void ResultsCsv::writeRow(double clock, std::span<const double> concentrations,
+                          std::span<const double> loadings, double personConcentration) {
+  if (!isOpen()) return;
+  putNumber(clock);
+  for (double c : concentrations) {
+    put(",");
+    putNumber(c);
+  }
+  for (double l : loadings) {
+    put(",");
+    putNumber(l);
+  }
+  put(",,");
+  putNumber(personConcentration);
+  endLine();
+}
+
+}  // namespace lumo

@@ -1,0 +1,60 @@
+// vantormain: a well-mixed multi-node model integrated on a fixed maximum
+// step. It owns the joint state (node concentrations, then sink loadings), the
+// mass balance, the Runge-Kutta stepper, the saturation limit and the clock.
+// After every step it hands the new state to afterStep(), where a derived run
+// keeps its own books. Everything is allocated on construction; stepping
+// allocates nothing.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "emission_model.h"
+#include "mass_balance.h"
+#include "node_table.h"
+#include "rk4_stepper.h"
+#include "saturation_limit.h"
+#include "sink_node.h"
+
+namespace lumo {
+
+class vantormain {
+ public:
+  static constexpr double kMaxStep = 1.0 / 2880.0;  // days (30 seconds)
+
+  virtual ~vantormain() = default;
+  vantormain(const vantormain &) = delete;
+  vantormain &operator=(const vantormain &) = delete;
+
+  double clock() const { return clock_; }
+  int nodeCount() const { return nodes_.count; }
+  std::span<const double> concentrations() const;  // mg/m³, one per node
+  std::span<const double> loadings() const;        // mg, one per sink
+  double reserve(int node) const { return saturation_.reserve(node); }
+
+ protected:
+  vantormain(NodeTable nodes, const std::vector<double> &initialConcentrations,
+             std::vector<SinkNode> sinks, std::unique_ptr<EmissionModel> emissions,
+             double saturationConcentration, double startTime);
+
+  // Steps until the clock reaches target: 30-second steps, the last one
+  // shortened so that the clock lands on target.
+  void advanceTo(double target);
+
+  // Called after each step with the new clock s and the step length h; the
+  // state is already the new one, after the saturation limit.
+  virtual void afterStep(double s, double h) = 0;
+
+ private:
+  NodeTable nodes_;
+  std::vector<SinkNode> sinks_;
+  std::unique_ptr<EmissionModel> emissions_;
+  MassBalance balance_;
+  Rk4Stepper stepper_;
+  SaturationLimit saturation_;
+  std::vector<double> state_;
+  double clock_;
+};
+
+}  // namespace lumo

@@ -1,0 +1,52 @@
+#include "vantormain_lumo.h"
+
+#include <algorithm>
+
+#include "exposure_results.h"
+
+namespace lumo {
+
+CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, ResultsCsv csv)
+    : vantormain(in.nodes, in.initialConcentrations, std::move(in.sinks),
+                 std::make_unique<DirectEmissionModel>(std::move(in.sources), in.nodes),
+                 in.constants.saturationConcentration, in.constants.startTime),
+      record_(record),
+      constants_(in.constants),
+      schedule_(std::move(in.primaryPattern), std::move(in.secondaryPattern),
+                std::move(in.overrides), in.primaryDays),
+      exposure_(schedule_, in.nodes.count, in.constants.bodyWeight, in.constants.startTime),
+      csv_(std::move(csv)) {
+  csv_.writeHeader(nodeCount(), loadings().size());
+  writeRow();
+}
+
+double CVantormain_LUMO::oneLoop() {
+  if (clock() >= constants_.endTime) return 100.0;
+  double target = std::min(clock() + constants_.reportInterval, constants_.endTime);
+  if (!(target > clock())) target = constants_.endTime;  // every report moves the clock
+  advanceTo(target);
+  writeRow();
+  return percentComplete();
+}
+
+double CVantormain_LUMO::percentComplete() const {
+  if (clock() >= constants_.endTime) return 100.0;
+  const double elapsed = clock() - constants_.startTime;
+  return std::clamp(elapsed / (constants_.endTime - constants_.startTime) * 100.0, 0.0, 100.0);
+}
+
+void CVantormain_LUMO::writeResults() const {
+  const ExposureFactors factors{constants_.eventsPerYear, constants_.bodyWeight,
+                                constants_.yearsOfExposure, constants_.averageLifeTime};
+  storeResults(computeResults(exposure_.sums(), factors), record_->ExecutionResultsRecord);
+}
+
+void CVantormain_LUMO::afterStep(double s, double h) {
+  exposure_.afterStep(s, h, concentrations().data());
+}
+
+void CVantormain_LUMO::writeRow() {
+  csv_.writeRow(clock(), concentrations(), loadings(), exposure_.personConcentration());
+}
+
+}  // namespace lumo

@@ -1,0 +1,64 @@
+// TfrmConcentrationPlot, "Concentration Plot": the concentrations of a run
+// against time in days, read from the run's concentration CSV file
+// (outdoors, zone 1, zone 2 when the run had two zones, and at the person),
+// in mg/m³ or ppm, on a linear or logarithmic axis; drag a rectangle to
+// zoom, right-click or "Reset Zoom" to go back; export to PNG.
+//
+// Usable on the CSV of a stopped run (it plots the rows written). A missing
+// or unreadable file is said in the window itself, so the caller needs no
+// checks of its own:
+//
+//   auto *plot = new TfrmConcentrationPlot(this, csvPath, molecularWeight);
+//   plot->setAttribute(Qt::WA_DeleteOnClose);
+//   plot->show();
+//
+// A molecular weight that is not a positive number leaves only mg/m³.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "concentration_csv.h"
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class TfrmConcentrationPlot : public QDialog {
+  Q_OBJECT
+
+ public:
+  TfrmConcentrationPlot(QWidget *parent, const QString &csvPath, double molecularWeight);
+
+  // True when the file was read and plotted.
+  bool HasData() const { return ok_; }
+  // The message shown instead of a plot, empty when there is a plot.
+  QString Problem() const { return problem_; }
+  const lumo::report::ConcentrationTable &Table() const { return table_; }
+
+  // ppm when true, mg/m³ otherwise (ppm needs a molecular weight).
+  void SetPpm(bool ppm);
+  void SetLogScale(bool log);
+  void ResetZoom();
+  // Saves the chart as a PNG image; shows a message and returns false when
+  // the file cannot be written.
+  bool ExportPng(const QString &path);
+
+ private:
+  void Replot();
+  void ExportClick();
+
+  QString csvPath_;
+  double molecularWeight_;
+  lumo::report::ConcentrationTable table_;
+  bool ok_ = false;
+  QString problem_;
+  bool ppm_ = false;
+  bool log_ = false;
+  QChartView *chartView_ = nullptr;
+  QComboBox *cbUnits_ = nullptr;
+  QComboBox *cbScale_ = nullptr;
+  QLabel *lblStatus_ = nullptr;
+};

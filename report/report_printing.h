@@ -1,0 +1,42 @@
+// Drawing the printed report on a PrintCanvas. A page is one print job:
+// the line unit L is measured from the font the canvas has when the job is
+// about to start (twice its pixel height at the canvas's vertical
+// resolution), then every item is drawn at its line and x position in the
+// font of its style. Text that would reach below the page bottom starts a
+// new page, where the lines carry on from the top.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "print_canvas.h"
+#include "report_print_layout.h"
+
+namespace lumo::report {
+
+struct ReportContent;
+
+// The printing fonts of the three styles.
+controls::PrintFont PrintFontOf(PrintStyle style);
+
+// Twice the pixel height of `font` on a canvas of `dpi` dots per inch.
+int LineUnit(const controls::PrintFont &font, int dpi);
+
+// Draws `items` on the canvas already in a job, from its current page on.
+void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &items);
+
+// One print job of one page; false (nothing printed) when the job cannot
+// start.
+bool PrintReportPage(controls::PrintCanvas &canvas, const QList<PrintItem> &items,
+                     const QString &jobTitle);
+
+// Both pages in one job, page 2 on a new page (for a PDF file); false when
+// the job cannot start.
+bool PrintReportBothPagesOneJob(controls::PrintCanvas &canvas, const ReportContent &content,
+                                const QString &jobTitle);
+
+// Writes both pages to a PDF file at `path`. Returns an empty string on
+// success, otherwise what went wrong, for the user.
+QString WriteReportPdf(const ReportContent &content, const QString &path);
+
+}  // namespace lumo::report

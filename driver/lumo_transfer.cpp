@@ -37,8 +37,12 @@ void LumoTransfer::SetVolumeRecord() {
   const auto &s = ScenarioRecord;
   double f = s.BldgArea != BldgArea::EntireBldg ? s.PercentPainted / 100.0 : 1.0;
   record_.VolumeRecord.Zone1Volume = F(kCubicFeetToCubicMetres * s.BldgVolume * f);
+  // When zone 1 is the whole building, zone 2 has no volume (rather than
+  // the rounding residue of the subtraction, which can be negative).
   record_.VolumeRecord.Zone2Volume =
-      F(kCubicFeetToCubicMetres * s.BldgVolume - double(record_.VolumeRecord.Zone1Volume));
+      f >= 1.0
+          ? 0.0f
+          : F(kCubicFeetToCubicMetres * s.BldgVolume - double(record_.VolumeRecord.Zone1Volume));
 }
 
 void LumoTransfer::SetAirFlowRecordOne() {

@@ -1,0 +1,18 @@
+# Lists the dynamic symbols that LIBRARY defines and compares them with the
+# engine's five entry points.
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(names)
+foreach(line ${lines})
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
+  list(APPEND names ${name})
+endforeach()
+list(SORT names)
+set(expected _GetHelpString _GetValues _InitLmuo _OneLoop _SayHello)
+if(NOT "${names}" STREQUAL "${expected}")
+  message(FATAL_ERROR "exported: ${names}\nexpected: ${expected}")
+endif()

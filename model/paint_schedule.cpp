@@ -10,33 +10,45 @@ namespace {
 constexpr timerect1 kZero{0, 0};
 constexpr timerect1 kWorkStart{9, 0};
 
-std::string Width2(std::int32_t value) {
+// Writes an integer right-aligned in two characters (" 9", "15").
+void Width2(ShortString<PaintDurationGrid::kCellChars> &cell, std::int32_t value) {
   char buf[16];
-  std::snprintf(buf, sizeof buf, "%2d", static_cast<int>(value));
-  return buf;
+  int n = std::snprintf(buf, sizeof buf, "%2d", static_cast<int>(value));
+  cell.SetBytes(std::string_view(buf, static_cast<std::size_t>(n)));
 }
 
 // Appends rows to `grid` until `remaining` is used up. `day` and `chunk`
-// come out as the last period's day and length. Returns the rows added.
+// come out as the last period's day and length. The texts are plain ASCII,
+// so they are written to the cells as they are.
 class PeriodWriter {
  public:
   PeriodWriter(PaintDurationGrid &grid, std::string zone, std::string rate)
       : grid_(grid), zone_(std::move(zone)), rate_(std::move(rate)) {}
 
+  // Returns the number of rows added; throws ETooManyOverrideRows when an
+  // 801st row would be needed. A period of no length (work hours below a
+  // minute) gets there too, so the loop always ends.
   int Run(timerect1 remaining, timerect1 available, timerect1 perDay, timerect1 start,
           std::int32_t &day, timerect1 &chunk) {
     int rows = 0;
     while (TimeIsGreaterThan(remaining, kZero)) {
-      // AppendRow stops with ETooManyOverrideRows at 800 rows; a period of
-      // no length (work hours below a minute) gets there too, so the loop
-      // always ends.
+      const int row = grid_.Rows();
+      if (row >= PaintDurationGrid::kMaxRows) throw ETooManyOverrideRows();
       chunk = TimeIsGreaterThan(remaining, available) ? available : remaining;
       const timerect1 end = AddTimes(start, chunk);
       const std::string dayText = DayAbbreviation(day);
-      const std::string texts[PaintDurationGrid::kColumns] = {
-          zone_,   dayText,          Width2(start.hour), Width2(start.minute),
-          dayText, Width2(end.hour), Width2(end.minute), rate_};
-      grid_.AppendRow(texts);
+      auto cell = [&](int column) -> ShortString<PaintDurationGrid::kCellChars> & {
+        return grid_.Cells[column][row];
+      };
+      cell(PaintDurationGrid::kZone).SetBytes(zone_);
+      cell(PaintDurationGrid::kStartDay).SetBytes(dayText);
+      Width2(cell(PaintDurationGrid::kStartHour), start.hour);
+      Width2(cell(PaintDurationGrid::kStartMinute), start.minute);
+      cell(PaintDurationGrid::kEndDay).SetBytes(dayText);
+      Width2(cell(PaintDurationGrid::kEndHour), end.hour);
+      Width2(cell(PaintDurationGrid::kEndMinute), end.minute);
+      cell(PaintDurationGrid::kBreathingRate).SetBytes(rate_);
+      grid_.RowCount = row + 1;
       ++rows;
       remaining = SubtractTimes(remaining, chunk);
       if (TimeIsGreaterThan(remaining, kZero)) {

@@ -23,11 +23,16 @@ bool IsOfficeBuilding(BldgType t) {
 
 double DefaultPercentPainted(BldgType type, bool part) {
   switch (type) {
-    case BldgType::House: return part ? 10.0 : 100.0;
-    case BldgType::Apartment: return part ? 15.0 : 100.0;
-    case BldgType::HighRise: return part ? 1.0 : 10.0;
-    case BldgType::LowRise: return part ? 5.0 : 50.0;
-    case BldgType::Other: return part ? 10.0 : 100.0;
+    case BldgType::House:
+      return part ? 10.0 : 100.0;
+    case BldgType::Apartment:
+      return part ? 15.0 : 100.0;
+    case BldgType::HighRise:
+      return part ? 1.0 : 10.0;
+    case BldgType::LowRise:
+      return part ? 5.0 : 50.0;
+    case BldgType::Other:
+      return part ? 10.0 : 100.0;
   }
   return part ? 10.0 : 100.0;
 }
@@ -43,11 +48,16 @@ double BoxVolume(const ScenarioRecord &r) {
 
 double DefaultBldgVolume(const TLumoState &state, BldgType type) {
   switch (type) {
-    case BldgType::House: return 15583.0;
-    case BldgType::Apartment: return 7350.0;
-    case BldgType::HighRise: return 1800000.0;
-    case BldgType::LowRise: return 160000.0;
-    case BldgType::Other: break;
+    case BldgType::House:
+      return 15583.0;
+    case BldgType::Apartment:
+      return 7350.0;
+    case BldgType::HighRise:
+      return 1800000.0;
+    case BldgType::LowRise:
+      return 160000.0;
+    case BldgType::Other:
+      break;
   }
   return BoxVolume(state.ScenarioRecord);
 }

@@ -84,8 +84,7 @@ std::optional<std::string> LocationRefusal(const ScenarioRecord &r,
                                            IndividualLocationType location);
 // The notice for a painter placed outside the painted area, or nothing. The
 // choice is kept.
-std::optional<std::string> LocationNotice(const ScenarioRecord &r,
-                                          IndividualLocationType location);
+std::optional<std::string> LocationNotice(const ScenarioRecord &r, IndividualLocationType location);
 // Stores the location and rebuilds the schedule.
 void ApplyLocation(TLumoState &state, IndividualLocationType location);
 

@@ -1,0 +1,51 @@
+// Running scenarios one after another through the same code path as the
+// desktop program: open (or set up the start-up scenario), ExecuteLUMO with
+// the real engine library from the program's directory, wait for the worker,
+// AfterExecution on Done.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <string>
+
+namespace lumo {
+class LumoTransfer;
+}
+
+namespace lumo::cli {
+
+// What became of one scenario.
+struct ScenarioOutcome {
+  std::string scenario;  // the scenario file (for --default, its default name)
+  bool startup = false;  // the start-up scenario, not read from a file
+  bool ok = false;       // ran to its end; `results` hold the run's results
+  bool stopped = false;  // stopped by the user
+  std::string error;     // the message when not ok
+  std::string csv;       // the concentration file (when the run started)
+  std::string chemical;  // chemical name
+  double molecularWeight = 0;
+  std::array<double, 10> results{};  // in the order of kResultFields
+};
+
+class BatchRun {
+ public:
+  // `programDirectory` holds the engine library and the chemical list and
+  // receives the diagnostic files. While `interrupted` is set the current
+  // run is stopped. `progress` gets the whole percentages of a run (from the
+  // worker's thread).
+  BatchRun(std::string programDirectory, const std::atomic<bool> &interrupted,
+           std::function<void(int)> progress = {});
+
+  ScenarioOutcome RunStartupScenario();
+  ScenarioOutcome RunScenarioFile(const std::string &path);
+
+ private:
+  ScenarioOutcome Execute(LumoTransfer &scenario, ScenarioOutcome outcome);
+
+  std::string programDirectory_;
+  const std::atomic<bool> &interrupted_;
+  std::function<void(int)> progress_;
+};
+
+}  // namespace lumo::cli

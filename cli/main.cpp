@@ -1,0 +1,76 @@
+// lumo-run: runs painting scenarios without a window and prints their
+// results (see UsageText in command_line.cpp).
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "batch_run.h"
+#include "command_line.h"
+#include "platform.h"
+#include "progress_bar.h"
+#include "result_report.h"
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void OnInterrupt(int) {
+  interrupted = true;
+}
+
+void CatchInterrupt() {
+  struct sigaction sa {};
+  sa.sa_handler = OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  ::sigaction(SIGINT, &sa, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  using namespace lumo::cli;
+  CommandLine cmd = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (cmd.help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (!cmd.error.empty()) {
+    std::fprintf(stderr, "lumo-run: %s\n", cmd.error.c_str());
+    return 2;
+  }
+  CatchInterrupt();
+
+  ProgressBar bar(stderr, ::isatty(STDERR_FILENO) == 1);
+  BatchRun batch(lumo::platform::ExecutableDirectory(), interrupted,
+                 [&bar](int percent) { bar.Update(percent); });
+
+  std::vector<ScenarioOutcome> outcomes;
+  auto run = [&](const std::string &label, auto &&how) {
+    bar.Begin(label);
+    ScenarioOutcome o = how();
+    bar.End();
+    if (!o.ok) std::fprintf(stderr, "lumo-run: %s\n", o.error.c_str());
+    if (!cmd.json) {
+      std::fputs((outcomes.empty() ? "" : "\n"), stdout);
+      std::fputs(ResultText(o).c_str(), stdout);
+      std::fflush(stdout);
+    }
+    outcomes.push_back(std::move(o));
+  };
+  if (cmd.useDefault) run("start-up scenario", [&] { return batch.RunStartupScenario(); });
+  for (const std::string &file : cmd.files) {
+    if (interrupted) break;
+    run(file, [&] { return batch.RunScenarioFile(file); });
+  }
+  if (cmd.json) std::fputs(ResultJson(outcomes).c_str(), stdout);
+
+  if (interrupted) return 130;
+  for (const ScenarioOutcome &o : outcomes)
+    if (!o.ok) return 1;
+  return 0;
+}

@@ -1,0 +1,20 @@
+// How lumo-run prints what became of its scenarios: as text for people, with
+// the program's number format and units, or as JSON for other programs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch_run.h"
+
+namespace lumo::cli {
+
+// One scenario's block of text: its file, chemical, the ten results with
+// their units, the ppm figures of the concentrations and the CSV file; or
+// its error.
+std::string ResultText(const ScenarioOutcome &outcome);
+
+// A JSON array with one object per scenario.
+std::string ResultJson(const std::vector<ScenarioOutcome> &outcomes);
+
+}  // namespace lumo::cli

@@ -17,10 +17,16 @@ char PathSeparator() {
 }
 
 std::string ExecutablePath() {
-  std::vector<char> buf(4096);
-  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-  if (n <= 0) return {};
-  return std::string(buf.data(), static_cast<size_t>(n));
+  // readlink cuts a long path silently: grow the buffer until it fits.
+  for (std::size_t size = 4096; size <= (std::size_t{1} << 20); size *= 4) {
+    std::vector<char> buf(size);
+    ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n <= 0) return {};
+    if (static_cast<std::size_t>(n) < buf.size()) {
+      return std::string(buf.data(), static_cast<size_t>(n));
+    }
+  }
+  return {};
 }
 
 std::string ExecutableDirectory() {
@@ -83,6 +89,15 @@ void ReplaceFileContents(const std::string &path, const std::string &bytes) {
     int err = errno;
     ::unlink(tmp.c_str());
     throw FileError(Describe(path, "cannot replace the file", err));
+  }
+  // Make the rename itself durable; a folder that cannot be synced still
+  // holds the complete new file.
+  auto slash = path.find_last_of('/');
+  std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
   }
 }
 

@@ -1,8 +1,5 @@
 #include "scenario_rules.h"
 
-#include <cmath>
-#include <cstdio>
-
 namespace lumo::rules {
 
 namespace {
@@ -202,6 +199,27 @@ std::optional<std::string> ApplyWeightFraction(TLumoState &state, bool primer, d
   return notice;
 }
 
+std::optional<std::string> ApplyRunLength(TLumoState &state, double days) {
+  std::optional<std::string> notice;
+  if (!(days >= 1.0)) {
+    days = 1.0;
+    notice = kRunLengthNotice;
+  } else if (days >= kMaxRunLength + 1.0) {
+    days = kMaxRunLength;
+    notice = kRunLengthNotice;
+  }
+  state.ScenarioRecord.RunLength = static_cast<std::int32_t>(days);
+  return notice;
+}
+
+std::optional<std::string> LimitWeightFraction(double &value) {
+  if (value > 1.0) {
+    value = 1.0;
+    return kWeightFractionAboveOne;
+  }
+  return std::nullopt;
+}
+
 void PrepareDefaultScenario(TLumoState &state) {
   auto &r = state.ScenarioRecord;
   r.WeekDayPattern = state.GetWeekDayActivityPattern();
@@ -214,24 +232,6 @@ void ApplyRefillDerivations(TLumoState &state, bool fileLoading) {
   auto &r = state.ScenarioRecord;
   if (r.BldgType == BldgType::Other) r.BldgVolume = BoxVolume(r);
   if (!fileLoading) state.SetPaintDurationGrid();
-}
-
-std::string FormatResult(double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2E", value);
-  std::string s(buf);
-  // Widen the exponent to at least three digits: 1.23E-05 -> 1.23E-005.
-  auto e = s.find('E');
-  if (e == std::string::npos || e + 2 > s.size()) return s;
-  std::string digits = s.substr(e + 2);
-  while (digits.size() < 3) digits.insert(digits.begin(), '0');
-  return s.substr(0, e + 2) + digits;
-}
-
-double ToPpm(double mgPerCubicMetre, double molecularWeight) {
-  return 24.453 * mgPerCubicMetre / molecularWeight;
 }
 
 }  // namespace lumo::rules

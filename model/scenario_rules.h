@@ -113,7 +113,14 @@ constexpr double kWeightFractionFloor = 9.99e-7;
 // 9.99e-7), then the emissions. Returns the notice when it was raised.
 std::optional<std::string> ApplyWeightFraction(TLumoState &state, bool primer, double value);
 
-// ---- Start-up, refill, results ------------------------------------------
+// The whole days of a model run (the fraction cut off), kept within 1 to
+// 999; returns a notice when the value had to be moved into that range.
+constexpr std::int32_t kMaxRunLength = 999;
+std::optional<std::string> ApplyRunLength(TLumoState &state, double days);
+// A weight fraction above 1 is set to 1; returns the notice when it was.
+std::optional<std::string> LimitWeightFraction(double &value);
+
+// ---- Start-up and refill ------------------------------------------
 
 // The scenario at start-up and after New, once the defaults are set:
 // default activity patterns, painting schedule and sink areas.
@@ -121,14 +128,6 @@ void PrepareDefaultScenario(TLumoState &state);
 // What a refill of the display derives: the Standard Box's volume from its
 // dimensions; unless a file is being loaded, the painting schedule.
 void ApplyRefillDerivations(TLumoState &state, bool fileLoading);
-
-// A result as the window shows it: three significant digits and a signed
-// exponent of at least three digits ("1.23E-005", "0.00E+000"); "INF",
-// "-INF" or "NAN" for a value that is not finite.
-std::string FormatResult(double value);
-// A concentration in mg/m³ as parts per million at 25 °C:
-// 24.453 × c ÷ molecular weight.
-double ToPpm(double mgPerCubicMetre, double molecularWeight);
 
 // ---- Sentences --------------------------------------------------------------
 
@@ -147,5 +146,8 @@ inline constexpr const char *kLocationRefusedText =
 inline constexpr const char *kPainterLocationNotice =
     "A Painter Should be in the Painted Area During the Painting Event";
 inline constexpr const char *kWeightFractionNotice = "Weight fraction cannot be less than 1.0e-6";
+inline constexpr const char *kWeightFractionAboveOne = "Weight fraction cannot be more than 1.0";
+inline constexpr const char *kRunLengthNotice =
+    "The length of the model run must be between 1 and 999 days";
 
 }  // namespace lumo::rules

@@ -1,6 +1,6 @@
 // The scenario rules without a window: building choice with its defaults,
 // the Standard Box, refusals, individual, location, gender, paint and
-// weight fractions, and the result format.
+// weight fractions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -220,6 +220,21 @@ TEST(WeightFraction, FloorAt1e6) {
   EXPECT_GT(r.PaintChemicalMass, 0.0);
 }
 
+TEST(RunSettings, WholeDaysWithinOneTo999) {
+  TLumoState s;
+  EXPECT_FALSE(ApplyRunLength(s, 12.9));
+  EXPECT_EQ(s.ScenarioRecord.RunLength, 12);
+  EXPECT_TRUE(ApplyRunLength(s, 1000.0));
+  EXPECT_EQ(s.ScenarioRecord.RunLength, 999);
+  EXPECT_FALSE(ApplyRunLength(s, 999.5));
+  EXPECT_EQ(s.ScenarioRecord.RunLength, 999);
+  EXPECT_TRUE(ApplyRunLength(s, 0.0));
+  EXPECT_EQ(s.ScenarioRecord.RunLength, 1);
+  double f = 1.5;
+  EXPECT_TRUE(LimitWeightFraction(f));
+  EXPECT_EQ(f, 1.0);
+}
+
 TEST(PaintingDuration, EventsFollowTheSchedule) {
   TLumoState s;
   auto &r = s.ScenarioRecord;
@@ -230,16 +245,6 @@ TEST(PaintingDuration, EventsFollowTheSchedule) {
   EXPECT_EQ(r.EventsPerYear, s.GetDefaultEventsPerYear());
   EXPECT_EQ(r.EventsinLifeTime, s.GetDefaultEventsinLifeTime());
   EXPECT_GT(r.EventsinLifeTime, 1);
-}
-
-TEST(Results, ThreeDigitsAndAThreeDigitExponent) {
-  EXPECT_EQ(FormatResult(0.0), "0.00E+000");
-  EXPECT_EQ(FormatResult(1.2345e-5), "1.23E-005");
-  EXPECT_EQ(FormatResult(-9.999e12), "-1.00E+013");
-  EXPECT_EQ(FormatResult(4.5e-123), "4.50E-123");
-  EXPECT_EQ(FormatResult(std::numeric_limits<double>::infinity()), "INF");
-  EXPECT_EQ(FormatResult(std::nan("")), "NAN");
-  EXPECT_NEAR(ToPpm(216.32, 216.32), 24.453, 1e-12);
 }
 
 }  // namespace

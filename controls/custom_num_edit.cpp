@@ -3,7 +3,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QTimer>
 #include <cmath>
 
 #include "message_box.h"
@@ -138,12 +137,11 @@ bool TCustomNumEdit::FinishEditing() {
     return false;
   }
   if (!Valid(number.value)) {
-    // Refused: the typed text stays for correction and the focus comes back.
+    // Refused: the typed text stays for correction and the focus comes back
+    // at once, so whoever moved it away sees that it did not stay.
     setMaxLength(std::max<int>(digits_, static_cast<int>(typed.size())));
-    QTimer::singleShot(0, this, [this] {
-      setFocus(Qt::OtherFocusReason);
-      selectAll();
-    });
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
     return false;
   }
   editing_ = false;

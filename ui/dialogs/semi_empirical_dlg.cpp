@@ -1,0 +1,18 @@
+#include "semi_empirical_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TSemiEmpiricalDlg::TSemiEmpiricalDlg(QWidget *owner, lumo::TLumoState *state, bool primer)
+    : TLumoForm(owner, state), primer_(primer) {
+  setWindowTitle(tr("Semi-Empirical Model"));
+  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
+  connect(buttons, &QDialogButtonBox::accepted, this,
+          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto *layout = new QVBoxLayout(this);
+  layout->addWidget(buttons);
+}

@@ -11,12 +11,6 @@ ExposureTracker::ExposureTracker(const OccupantSchedule &schedule, int nodeCount
       lastHourMark_(startTime) {}
 
 void ExposureTracker::afterStep(double s, double h, const double *C) {
-  if (s < lastHourMark_) {  // the clock never runs backwards; restart the marks if it did
-    lastMinuteMark_ = s;
-    lastHourMark_ = s;
-    hourDose_ = 0.0;
-  }
-
   const Whereabouts where = schedule_.at(s);
   if (where.known && where.zone >= 0 && where.zone < nodeCount_) {
     accumulate(h, C[where.zone], where.breathingRate);

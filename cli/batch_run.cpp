@@ -132,9 +132,11 @@ ScenarioOutcome BatchRun::RunScenarioFile(const std::string &path) {
   try {
     scenario->GetState(path);
   } catch (const std::exception &e) {
-    // The model's messages name the file ("... Does not Exist", "File is
-    // Corrupt or Incomplete: ...").
-    outcome.error = e.what();
+    // The model's messages name the file they are about ("... Does not
+    // Exist", "File is Corrupt or Incomplete: ..."); that may be the
+    // schedule file, so the scenario is named too.
+    std::string message = e.what();
+    outcome.error = message.find(path) == std::string::npos ? path + ": " + message : message;
     return outcome;
   }
   return Execute(*scenario, std::move(outcome));

@@ -1,0 +1,163 @@
+// lumo-run itself, run as a user runs it, from a temporary program
+// directory holding copies of the program, the engine and the chemical list.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "default_scenario.h"
+#include "result_text.h"
+#include "temp_dir.h"
+
+extern char **environ;
+
+namespace lumo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class LumoRun : public ::testing::Test {
+ protected:
+  test::TempDir programDir;
+  test::TempDir dataDir;
+  std::string out, err;
+
+  void SetUp() override {
+    fs::copy_file(LUMO_RUN_PATH, programDir.File("lumo-run"));
+    fs::copy_file(ENGINE_LIBRARY_PATH, programDir.File("liblumo32.so"));
+    fs::copy_file(std::string(LUMO_SOURCE_DATA_DIR) + "/Chems.dat", programDir.File("Chems.dat"));
+  }
+
+  pid_t Spawn(std::vector<std::string> args) {
+    args.insert(args.begin(), programDir.File("lumo-run"));
+    std::vector<char *> argv;
+    for (auto &a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, dataDir.File("out.txt").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, dataDir.File("err.txt").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+  }
+  int Finish(pid_t pid) {
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+    out = test::ReadFileBytes(dataDir.File("out.txt"));
+    err = test::ReadFileBytes(dataDir.File("err.txt"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
+  }
+  int Run(std::vector<std::string> args) { return Finish(Spawn(std::move(args))); }
+
+  // Saves the start-up scenario, changed by `edit`, as `name`.
+  std::string Save(const std::string &name, const std::function<void(LumoTransfer &)> &edit = {}) {
+    LumoTransfer s(programDir.Path());
+    TFileChemical chemicals(programDir.File("Chems.dat"));
+    SetStartupScenario(s, chemicals);
+    if (edit) edit(s);
+    s.SaveState(dataDir.File(name));
+    return dataDir.File(name);
+  }
+};
+
+bool Has(const std::string &text, const std::string &part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(LumoRun, DefaultScenarioPrintsTheTenResults) {
+  ASSERT_EQ(Run({"--default"}), 0) << err;
+  for (const ResultField &f : kResultFields) EXPECT_TRUE(Has(out, f.name)) << f.name;
+  EXPECT_TRUE(Has(out, "TMPD-MIB"));
+  EXPECT_TRUE(Has(out, " ppm)"));
+  EXPECT_TRUE(Has(out, programDir.File("lumo.CSV")));
+  EXPECT_TRUE(fs::exists(programDir.File("lumo.CSV")));
+  EXPECT_TRUE(fs::exists(programDir.File("emission.csv")));
+  EXPECT_TRUE(fs::exists(programDir.File("xferlumo32.txt")));
+  EXPECT_EQ(err, "");  // no progress bar when standard error is a file
+}
+
+TEST_F(LumoRun, RunsEveryScenarioAndReportsEachFailureByFile) {
+  std::string plain = Save("plain.vkx");
+  // Twice the breathing rate in the saved painting schedule: the run uses
+  // the schedule as saved, so the painter inhales more.
+  std::string heavy = Save("heavy.vkx", [](LumoTransfer &s) {
+    auto &g = s.PaintDurationGrid();
+    for (int r = 0; r < g.Rows(); ++r) g.SetCell(PaintDurationGrid::kBreathingRate, r, "55.00");
+  });
+  std::string refused =
+      Save("refused.vkx", [](LumoTransfer &s) { s.ScenarioRecord.ReportInterval = 0; });
+  std::string shortFile = dataDir.File("short.vkx");
+  test::WriteFileBytes(shortFile, "too short");
+  test::WriteFileBytes(dataDir.File("short.vk1"), "");
+  std::string missing = dataDir.File("missing.vkx");
+
+  ASSERT_EQ(Run({"--json", plain, missing, shortFile, refused, heavy}), 1) << err;
+  // The schedule file is looked for first.
+  EXPECT_TRUE(Has(err, missing + ": " + dataDir.File("missing.vk1") + " Does not Exist")) << err;
+  EXPECT_TRUE(Has(err, "File is Corrupt or Incomplete")) << err;
+  EXPECT_TRUE(Has(err, refused + ": The reporting interval is 0; it must be from 1 to 60")) << err;
+
+  // Five objects in order; the two good ones have results and their CSVs.
+  std::vector<std::size_t> at;
+  for (const auto &f : {plain, missing, shortFile, refused, heavy}) {
+    at.push_back(out.find("{\"scenario\": \"" + f + "\""));
+    ASSERT_NE(at.back(), std::string::npos) << f << "\n" << out;
+  }
+  EXPECT_TRUE(std::is_sorted(at.begin(), at.end()));
+  EXPECT_TRUE(fs::exists(dataDir.File("plain.CSV")));
+  EXPECT_TRUE(fs::exists(dataDir.File("heavy.CSV")));
+  EXPECT_FALSE(fs::exists(dataDir.File("refused.CSV")));
+  auto dose = [&](std::size_t from) {
+    std::size_t p = out.find("\"SingleEventDose\": ", from);
+    return std::stod(out.substr(p + 19));
+  };
+  EXPECT_NEAR(dose(at[4]) / dose(at[0]), 2.0, 0.2);
+}
+
+TEST_F(LumoRun, MissingLibraryIsReported) {
+  fs::remove(programDir.File("liblumo32.so"));
+  ASSERT_EQ(Run({"--default"}), 1);
+  EXPECT_TRUE(Has(err, "Could Not Load the LUMODLL")) << err;
+  EXPECT_TRUE(Has(out, "Error:"));
+}
+
+TEST_F(LumoRun, CtrlCStopsTheRunKeepsItsRowsAndEndsWith130) {
+  std::string longRun = Save("long.vkx", [](LumoTransfer &s) {
+    s.ScenarioRecord.RunLength = 999;
+    s.ScenarioRecord.ReportInterval = 1;
+  });
+  std::string next = Save("next.vkx");
+  pid_t pid = Spawn({longRun, next});
+  ASSERT_GT(pid, 0);
+  std::string csv = dataDir.File("long.CSV");
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while ((!fs::exists(csv) || fs::file_size(csv) < 4096) &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_EQ(kill(pid, SIGINT), 0);
+  EXPECT_EQ(Finish(pid), 130) << err;
+  EXPECT_GT(fs::file_size(csv), 4096u);
+  EXPECT_TRUE(Has(err, "Stopped"));
+  EXPECT_FALSE(fs::exists(dataDir.File("next.CSV")));  // the rest is not run
+}
+
+TEST_F(LumoRun, HelpAndBadCommandLines) {
+  ASSERT_EQ(Run({"--help"}), 0);
+  for (const char *part : {"--default", "--json", "Ctrl+C", "130", "LADD", "Chems.dat"})
+    EXPECT_TRUE(Has(out, part)) << part;
+  EXPECT_EQ(Run({"--bogus"}), 2);
+  EXPECT_TRUE(Has(err, "--bogus"));
+  EXPECT_EQ(Run({}), 2);
+}
+
+}  // namespace
+}  // namespace lumo

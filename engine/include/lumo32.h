@@ -167,7 +167,7 @@ typedef struct TransferRecord {
 
 /* The five exports, by these exact names. */
 LUMO32_EXPORT int32_t LUMO32_CALL _InitLmuo(TransferRecord *record, const char *dumpFileName,
-                                           const char *csvFileName);
+                                            const char *csvFileName);
 LUMO32_EXPORT double LUMO32_CALL _OneLoop(void);
 LUMO32_EXPORT int32_t LUMO32_CALL _GetValues(void);
 LUMO32_EXPORT const char *LUMO32_CALL _GetHelpString(int32_t index);

@@ -33,7 +33,9 @@
 namespace lumo {
 
 // What a build of the painting schedule produced: the number of priming rows
-// (the first rows) and of painting rows (the rest).
+// (the first rows) and of painting rows (the rest). The priming rows can
+// differ from GetPrimerDays, which divides unrounded hours (8.004 hours at 8
+// a day are one period of 8:00 but 2 days).
 struct PaintScheduleCounts {
   int PrimingRows = 0;
   int PaintingRows = 0;

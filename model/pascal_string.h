@@ -57,7 +57,7 @@ struct ShortString {
                        std::to_string(bytes.size()) + " characters long; at most " +
                        std::to_string(N) + " can be stored");
     }
-    if (!bytes.empty()) std::memcpy(Chars, bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memmove(Chars, bytes.data(), bytes.size());
     Length = static_cast<std::uint8_t>(bytes.size());
   }
 

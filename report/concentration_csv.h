@@ -30,11 +30,12 @@ struct CsvReadResult {
 // Reads `path`. Fails, saying why, for a missing or unreadable file, an
 // empty file, a header without the time, outdoor, zone 1 and person
 // columns, a file without data rows, or a row that is not as many numbers
-// as the header has columns. A last line without its line end (a row still
-// being written) is left out.
+// as the header has columns. A last line without its line end is a row
+// still being written (the engine ends every row it finishes) and is left
+// out: its last number may be cut short.
 CsvReadResult ReadConcentrationCsv(const QString &path);
 
-// The same for text already read (used by ReadConcentrationCsv).
-CsvReadResult ParseConcentrationCsv(const QByteArray &bytes);
+// The same for the file's bytes; `name` is how messages call the file.
+CsvReadResult ParseConcentrationCsv(const QByteArray &bytes, const QString &name);
 
 }  // namespace lumo::report

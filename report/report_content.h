@@ -39,6 +39,7 @@ struct ReportContent {
   QMap<QString, GridText> grids;  // grid name -> cells
   QList<PrintItem> page1;
   QList<PrintItem> page2;
+  QString decimalMark = QStringLiteral(".");  // used by every number
 
   // Empty for a name that is not there.
   QString Label(const QString &name) const { return labels.value(name); }

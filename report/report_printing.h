@@ -17,7 +17,7 @@ namespace lumo::report {
 struct ReportContent;
 
 // The printing fonts of the three styles.
-controls::PrintFont PrintFontOf(PrintStyle style);
+controls::PrintFont StyleFont(PrintStyle style);
 
 // Twice the pixel height of `font` on a canvas of `dpi` dots per inch.
 int LineUnit(const controls::PrintFont &font, int dpi);

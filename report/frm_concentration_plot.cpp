@@ -1,0 +1,213 @@
+#include "frm_concentration_plot.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "concentration_series.h"
+#include "message_box.h"
+#include "report_format.h"
+
+using lumo::controls::MsgIcon;
+using lumo::controls::ShowMessage;
+using lumo::report::ConcUnit;
+
+namespace {
+
+QString UnitText(bool ppm) {
+  return ppm ? QStringLiteral("ppm") : QStringLiteral("mg/m³");
+}
+
+}  // namespace
+
+TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csvPath,
+                                             double molecularWeight)
+    : QDialog(parent), csvPath_(csvPath), molecularWeight_(molecularWeight) {
+  setObjectName(QStringLiteral("frmConcentrationPlot"));
+  setWindowTitle(tr("Concentration Plot"));
+  resize(820, 560);
+
+  auto *tools = new QHBoxLayout;
+  tools->addWidget(new QLabel(tr("Units:"), this));
+  cbUnits_ = new QComboBox(this);
+  cbUnits_->setObjectName(QStringLiteral("cbUnits"));
+  cbUnits_->addItems({UnitText(false), UnitText(true)});
+  tools->addWidget(cbUnits_);
+  tools->addSpacing(12);
+  tools->addWidget(new QLabel(tr("Axis:"), this));
+  cbScale_ = new QComboBox(this);
+  cbScale_->setObjectName(QStringLiteral("cbScale"));
+  cbScale_->addItems({tr("Linear"), tr("Logarithmic")});
+  tools->addWidget(cbScale_);
+  tools->addSpacing(12);
+  auto *btnResetZoom = new QPushButton(tr("Reset &Zoom"), this);
+  btnResetZoom->setObjectName(QStringLiteral("btnResetZoom"));
+  tools->addWidget(btnResetZoom);
+  auto *btnExport = new QPushButton(tr("&Export PNG..."), this);
+  btnExport->setObjectName(QStringLiteral("btnExportPng"));
+  tools->addWidget(btnExport);
+  tools->addStretch(1);
+  auto *btnClose = new QPushButton(tr("&Close"), this);
+  btnClose->setObjectName(QStringLiteral("btnClose"));
+  tools->addWidget(btnClose);
+
+  chartView_ = new QChartView(new QChart, this);
+  chartView_->setObjectName(QStringLiteral("chartConcentrations"));
+  chartView_->setRenderHint(QPainter::Antialiasing);
+  // Drag a rectangle to zoom in; a right click zooms out.
+  chartView_->setRubberBand(QChartView::RectangleRubberBand);
+
+  lblStatus_ = new QLabel(this);
+  lblStatus_->setObjectName(QStringLiteral("lblPlotStatus"));
+  lblStatus_->setWordWrap(true);
+  lblStatus_->setTextFormat(Qt::PlainText);
+  lblStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(tools);
+  layout->addWidget(chartView_, 1);
+  layout->addWidget(lblStatus_);
+
+  connect(cbUnits_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { SetPpm(index == 1); });
+  connect(cbScale_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { SetLogScale(index == 1); });
+  connect(btnResetZoom, &QPushButton::clicked, this, &TfrmConcentrationPlot::ResetZoom);
+  connect(btnExport, &QPushButton::clicked, this, &TfrmConcentrationPlot::ExportClick);
+  connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
+
+  const lumo::report::CsvReadResult read = lumo::report::ReadConcentrationCsv(csvPath_);
+  ok_ = read.table.has_value();
+  if (ok_) {
+    table_ = *read.table;
+  } else {
+    problem_ = read.problem;
+  }
+  if (!lumo::report::PpmAvailable(molecularWeight_)) {
+    cbUnits_->setEnabled(false);
+    cbUnits_->setToolTip(tr("ppm needs the chemical's molecular weight."));
+  }
+  for (QWidget *w : std::initializer_list<QWidget *>{cbScale_, btnResetZoom, btnExport}) {
+    w->setEnabled(ok_);
+  }
+  if (!ok_) cbUnits_->setEnabled(false);
+  Replot();
+}
+
+void TfrmConcentrationPlot::SetPpm(bool ppm) {
+  ppm = ppm && lumo::report::PpmAvailable(molecularWeight_);
+  if (ppm == ppm_) return;
+  ppm_ = ppm;
+  const QSignalBlocker block(cbUnits_);
+  cbUnits_->setCurrentIndex(ppm_ ? 1 : 0);
+  Replot();
+}
+
+void TfrmConcentrationPlot::SetLogScale(bool log) {
+  if (log == log_) return;
+  log_ = log;
+  const QSignalBlocker block(cbScale_);
+  cbScale_->setCurrentIndex(log_ ? 1 : 0);
+  Replot();
+}
+
+void TfrmConcentrationPlot::ResetZoom() {
+  chartView_->chart()->zoomReset();
+}
+
+void TfrmConcentrationPlot::Replot() {
+  QChart *chart = chartView_->chart();
+  chart->removeAllSeries();
+  for (QAbstractAxis *axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
+  }
+  if (!ok_) {
+    chart->setTitle(tr("No concentrations to show"));
+    lblStatus_->setText(problem_);
+    return;
+  }
+  const auto curves = lumo::report::ConcentrationCurves(
+      table_, ppm_ ? ConcUnit::Ppm : ConcUnit::MgPerCubicMetre, molecularWeight_, log_);
+  const lumo::report::PlotRange range = lumo::report::RangeOf(curves, log_);
+
+  chart->setTitle(tr("Concentrations of the run"));
+  auto *xAxis = new QValueAxis;
+  xAxis->setTitleText(tr("Time (days)"));
+  xAxis->setRange(range.xMin, range.xMax);
+  xAxis->setLabelFormat(QStringLiteral("%.2f"));
+  QAbstractAxis *yAxis = nullptr;
+  if (log_) {
+    auto *axis = new QLogValueAxis;
+    axis->setBase(10);
+    axis->setLabelFormat(QStringLiteral("%.0e"));
+    axis->setRange(range.yMin, range.yMax);
+    axis->setMinorTickCount(-1);
+    yAxis = axis;
+  } else {
+    auto *axis = new QValueAxis;
+    axis->setRange(range.yMin, range.yMax);
+    axis->setLabelFormat(QStringLiteral("%.3g"));
+    yAxis = axis;
+  }
+  yAxis->setTitleText(tr("Concentration (%1)").arg(UnitText(ppm_)));
+  chart->addAxis(xAxis, Qt::AlignBottom);
+  chart->addAxis(yAxis, Qt::AlignLeft);
+  for (const auto &curve : curves) {
+    auto *series = new QLineSeries;
+    series->setName(curve.name);
+    series->replace(curve.points);
+    chart->addSeries(series);
+    series->attachAxis(xAxis);
+    series->attachAxis(yAxis);
+  }
+  chart->legend()->setAlignment(Qt::AlignBottom);
+
+  // Where the person's exposure peaks, for a quick check against the report.
+  const auto &person = table_.person;
+  const auto peak = std::max_element(person.begin(), person.end());
+  const std::size_t at = static_cast<std::size_t>(peak - person.begin());
+  const double peakValue = ppm_ ? lumo::report::PpmOf(*peak, molecularWeight_) : *peak;
+  QString status = tr("%1: %n row(s), day %2 to day %3; highest concentration at the person "
+                      "%4 %5 on day %6.",
+                      nullptr, table_.Rows())
+                       .arg(QFileInfo(csvPath_).fileName())
+                       .arg(table_.days.front(), 0, 'f', 3)
+                       .arg(table_.days.back(), 0, 'f', 3)
+                       .arg(lumo::report::Sci3(peakValue), UnitText(ppm_))
+                       .arg(table_.days[at], 0, 'f', 3);
+  if (log_) status += tr(" Zero concentrations are not drawn on the logarithmic axis.");
+  lblStatus_->setText(status);
+}
+
+bool TfrmConcentrationPlot::ExportPng(const QString &path) {
+  const QPixmap image = chartView_->grab();
+  if (!image.isNull() && image.save(path, "PNG")) return true;
+  ShowMessage(this, tr("A Small Error"),
+              tr("The picture could not be saved as \"%1\". Check that the folder exists and "
+                 "that you may write there.")
+                  .arg(path),
+              MsgIcon::Error);
+  return false;
+}
+
+void TfrmConcentrationPlot::ExportClick() {
+  const QFileInfo csv(csvPath_);
+  QString path = QFileDialog::getSaveFileName(
+      this, tr("Export the Plot as PNG"),
+      csv.dir().filePath(csv.completeBaseName() + QStringLiteral(".png")),
+      tr("PNG images (*.png)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+  ExportPng(path);
+}

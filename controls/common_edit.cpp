@@ -111,7 +111,9 @@ void TCommonEdit::keyPressEvent(QKeyEvent *event) {
     return;
   }
   const QString typed = event->text();
-  if (typed.size() == 1 && typed[0].isPrint()) {
+  const bool command =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (!command && typed.size() == 1 && typed[0].isPrint()) {
     if (IsValidChar(typed[0])) insert(upperCase_ ? typed.toUpper() : typed);
     return;
   }

@@ -169,13 +169,26 @@ void TCustomNumEdit::keyPressEvent(QKeyEvent *event) {
     return;
   }
   const QString typed = event->text();
-  if (typed.size() == 1 && typed[0].isPrint()) {
+  const bool command =
+      event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (!command && typed.size() == 1 && typed[0].isPrint()) {
     const QChar c = typed[0];
     if (!AcceptsEditChar(c, text(), QLocale())) {
       event->accept();
       return;
     }
-    if (c == u'-' || QString(c) == QLocale().decimalPoint()) setMaxLength(maxLength() + 1);
+    if (c == u'-' || QString(c) == QLocale().decimalPoint()) {
+      // setMaxLength resets the caret and selection; the key needs both.
+      const int start = selectionStart();
+      const int length = static_cast<int>(selectedText().size());
+      const int caret = cursorPosition();
+      setMaxLength(maxLength() + 1);
+      if (start >= 0) {
+        setSelection(start, length);
+      } else {
+        setCursorPosition(caret);
+      }
+    }
   }
   TCustomStrEdit::keyPressEvent(event);
 }

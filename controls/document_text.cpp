@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QTextDocument>
 
 namespace lumo::controls {
 
@@ -15,6 +16,12 @@ std::optional<QString> ReadDocumentText(const QString &path) {
   if (utf8.hasError()) text = QString::fromLatin1(bytes);
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return text;
+}
+
+bool LooksLikeHtml(const QString &text) {
+  qsizetype i = 0;
+  while (i < text.size() && (text[i].isSpace() || text[i] == QChar(0xFEFF))) ++i;
+  return i < text.size() && text[i] == u'<' && Qt::mightBeRichText(text.mid(i));
 }
 
 }  // namespace lumo::controls

@@ -11,4 +11,9 @@ namespace lumo::controls {
 // cannot be read. Bytes that are not valid UTF-8 are read as Latin-1.
 std::optional<QString> ReadDocumentText(const QString &path);
 
+// Whether a document is HTML: it starts with a tag (after any blanks) that
+// the toolkit's rich text knows. Plain text that merely holds a "<" later
+// on is shown as it is.
+bool LooksLikeHtml(const QString &text);
+
 }  // namespace lumo::controls

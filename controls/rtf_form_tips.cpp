@@ -15,7 +15,7 @@ TRTFFormTips::TRTFFormTips(const QString &title, const QString &fileName, QWidge
   QTextBrowser *text = TipText();
   if (const auto document = ReadDocumentText(fileName)) {
     text->setSearchPaths({QFileInfo(fileName).absolutePath()});
-    if (Qt::mightBeRichText(*document)) {
+    if (LooksLikeHtml(*document)) {
       text->setHtml(*document);
     } else {
       text->setPlainText(*document);

@@ -13,6 +13,7 @@ using namespace lumo::controls;
 TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TfrmAbout"));
   setWindowTitle(tr("About LUMO"));
+  setMinimumWidth(460);
 
   lblProductName_ = new QLabel(this);
   lblProductName_->setObjectName(QStringLiteral("lblProductName"));
@@ -31,7 +32,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent) {
   lblContact_->setAlignment(Qt::AlignCenter);
   lblContact_->setWordWrap(true);
   lblContact_->setText(
-      tr("Inhalation exposure to chemicals emitted from freshly applied interior wall paint.\n\n"
+      tr("Inhalation exposure to chemicals emitted from freshly applied\ninterior wall paint.\n\n"
          "Developed for exposure assessors and industrial hygienists.\n"
          "Questions and comments: the LUMO developers, through the address\n"
          "given with your copy of the program."));

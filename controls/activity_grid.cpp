@@ -21,6 +21,7 @@ TLUMOActivityGrid::TLUMOActivityGrid(QWidget *parent) : TqvStringGrid(parent) {
   SetFixedCols(1);
   setColumnWidth(0, 24);
   SetHeaders();
+  FitColumnsToText();
 }
 
 void TLUMOActivityGrid::SetHeaders() {

@@ -21,6 +21,7 @@ TLUMOGridOverride::TLUMOGridOverride(QWidget *parent) : TqvStringGrid(parent) {
   SetCells(8, 0, tr("Breathing Rate"));
   SetCells(8, 1, tr("m³/day"));
   NumberRows();
+  FitColumnsToText();
   // Rows the owner adds are numbered as they come.
   connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { NumberRows(); });
   connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { NumberRows(); });

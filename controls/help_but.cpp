@@ -15,7 +15,7 @@ using namespace lumo::controls;
 THelpBut::THelpBut(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("THelpBut"));
   setWindowTitle(tr("Help Buttons"));
-  resize(660, 420);
+  resize(780, 440);
 
   heading_ = new QLabel(tr("About the Help Buttons:"), this);
   heading_->setObjectName(QStringLiteral("lblHeading"));
@@ -32,6 +32,7 @@ THelpBut::THelpBut(QWidget *parent) : QDialog(parent) {
   memoFont.setPixelSize(16);
   memo_->setFont(memoFont);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   memo_->setPlainText(Lines().join(u'\n'));
 
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -20,6 +20,7 @@ TLUMOSinkGrid::TLUMOSinkGrid(QWidget *parent) : TqvStringGrid(parent) {
   SetCells(4, 0, tr("Desorption Rate"));
   SetCells(4, 1, tr("Constant(1/hr)"));
   NumberRows();
+  FitColumnsToText();
   SetGridType(gridType_);
 }
 

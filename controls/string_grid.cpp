@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ TqvStringGrid::TqvStringGrid(QWidget *parent) : QTableWidget(parent) {
                   QAbstractItemView::EditKeyPressed);
   setTabKeyNavigation(true);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);
   auto refresh = [this] { RefreshCellFlags(); };
   connect(model(), &QAbstractItemModel::rowsInserted, this, refresh);
   connect(model(), &QAbstractItemModel::columnsInserted, this, refresh);
@@ -175,6 +177,17 @@ void TqvStringGrid::EndEditing() {
   if (QWidget *editor = OpenEditor()) {
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+void TqvStringGrid::FitColumnsToText() {
+  const QFontMetrics metrics(font());
+  for (int c = 0; c < columnCount(); ++c) {
+    int needed = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+      needed = std::max(needed, metrics.horizontalAdvance(Cells(c, r)) + 10);
+    }
+    if (needed > columnWidth(c)) setColumnWidth(c, needed);
   }
 }
 

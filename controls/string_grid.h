@@ -73,6 +73,8 @@ class TqvStringGrid : public QTableWidget {
   void DeleteRow(int row);
   // Stores the text of a cell being edited and closes its editor.
   void EndEditing();
+  // Widens each column that is too narrow for the texts it holds now.
+  void FitColumnsToText();
 
  protected:
   // Whether the cell may become the current cell; by default every cell

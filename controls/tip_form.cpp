@@ -73,10 +73,12 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent) {
   showNextTime_->setObjectName(QStringLiteral("cbShowNextTime"));
   showNextTime_->hide();
 
-  auto *buttons = new QDialogButtonBox(this);
-  auto *btnNext = buttons->addButton(tr("&Next tip"), QDialogButtonBox::ActionRole);
+  // The tips dialog's "Next tip" stays out of the button box, which would
+  // show it again.
+  auto *btnNext = new QPushButton(tr("&Next tip"), this);
   btnNext->setObjectName(QStringLiteral("btnNextTip"));
   btnNext->hide();
+  auto *buttons = new QDialogButtonBox(this);
   btnPrint_ = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
   btnPrint_->setObjectName(QStringLiteral("btnPrint"));
   auto *btnClose = buttons->addButton(tr("Close"), QDialogButtonBox::AcceptRole);
@@ -87,6 +89,7 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent) {
 
   auto *bottom = new QHBoxLayout;
   bottom->addWidget(showNextTime_);
+  bottom->addWidget(btnNext);
   bottom->addWidget(buttons, 1);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(tipHeader_);

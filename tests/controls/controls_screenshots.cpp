@@ -53,8 +53,10 @@ void NumericFields() {
   auto *form = new QFormLayout(&w);
   form->addRow(QStringLiteral("Building volume (#,##0.0)"),
                NumEdit(&w, QStringLiteral("numedBldgVolume"), QStringLiteral("#,##0.0"), 15583));
-  form->addRow(QStringLiteral("Weight fraction (0.0###)"),
-               NumEdit(&w, QStringLiteral("numedWtFraction"), QStringLiteral("0.0###"), 0.0125));
+  auto *fraction = NumEdit(&w, QStringLiteral("numedWtFraction"), QStringLiteral("0.0###"), 0);
+  fraction->SetDecimals(4);
+  fraction->SetValue(0.0125);
+  form->addRow(QStringLiteral("Weight fraction (0.0###)"), fraction);
   auto *negative = NumEdit(&w, QStringLiteral("numedNegative"), QStringLiteral("#,##0.00"), -1234.5);
   form->addRow(QStringLiteral("Negative (#,##0.00)"), negative);
   auto *percent = new TNumEdit(&w);

@@ -178,10 +178,12 @@ void TfrmConcentrationPlot::Replot() {
   const auto peak = std::max_element(person.begin(), person.end());
   const std::size_t at = static_cast<std::size_t>(peak - person.begin());
   const double peakValue = ppm_ ? lumo::report::PpmOf(*peak, molecularWeight_) : *peak;
-  QString status = tr("%1: %n row(s), day %2 to day %3; highest concentration at the person "
-                      "%4 %5 on day %6.",
-                      nullptr, table_.Rows())
+  // The file holds one row per report interval, so its highest value can
+  // lie below the run's Cpeak, which is taken at every step.
+  QString status = tr("%1: %2 rows, day %3 to day %4; highest reported concentration at the "
+                      "person %5 %6 on day %7.")
                        .arg(QFileInfo(csvPath_).fileName())
+                       .arg(table_.Rows())
                        .arg(table_.days.front(), 0, 'f', 3)
                        .arg(table_.days.back(), 0, 'f', 3)
                        .arg(lumo::report::Sci3(peakValue), UnitText(ppm_))

@@ -91,7 +91,10 @@ void TfrmPrint::ShowPage2() {
 }
 
 lumo::controls::PrintCanvas *TfrmPrint::CurrentPrinter() {
-  if (!printer_) printer_ = lumo::controls::OpenPrintCanvas(this);
+  if (!printer_) {
+    printer_ = lumo::controls::OpenPrintCanvas(this);
+    if (printer_) lumo::report::PrepareNewPrinter(*printer_);
+  }
   return printer_.get();
 }
 
@@ -125,7 +128,10 @@ void TfrmPrint::PrintBothPagesClick() {
 }
 
 void TfrmPrint::PrintSetupClick() {
-  if (auto chosen = lumo::controls::OpenPrintCanvas(this)) printer_ = std::move(chosen);
+  if (auto chosen = lumo::controls::OpenPrintCanvas(this)) {
+    lumo::report::PrepareNewPrinter(*chosen);
+    printer_ = std::move(chosen);
+  }
 }
 
 void TfrmPrint::SavePdfClick() {

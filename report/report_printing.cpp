@@ -44,6 +44,17 @@ controls::PrintFont StyleFont(PrintStyle style) {
   return font;
 }
 
+controls::PrintFont DefaultPrinterFont() {
+  controls::PrintFont font;
+  font.face = QStringLiteral("MS Sans Serif");
+  font.pointSize = 8;
+  return font;
+}
+
+void PrepareNewPrinter(controls::PrintCanvas &canvas) {
+  canvas.SetFont(DefaultPrinterFont());
+}
+
 int LineUnit(const controls::PrintFont &font, int dpi) {
   return 2 * controls::PixelHeight(font.pointSize, dpi);
 }
@@ -101,6 +112,7 @@ bool PrintReportBothPagesOneJob(controls::PrintCanvas &canvas, const ReportConte
 
 QString WriteReportPdf(const ReportContent &content, const QString &path) {
   auto canvas = controls::MakePdfCanvas(path);
+  PrepareNewPrinter(*canvas);
   if (!PrintReportBothPagesOneJob(*canvas, content, QStringLiteral("LUMO Model Report")))
     return PrintingText::CannotWrite(path);
   canvas.reset();  // closes the file

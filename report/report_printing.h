@@ -19,6 +19,13 @@ struct ReportContent;
 // The printing fonts of the three styles.
 controls::PrintFont StyleFont(PrintStyle style);
 
+// The font a printer's canvas has before anything is printed on it:
+// MS Sans Serif 8 pt. The first page printed on a printer measures its line
+// unit with it.
+controls::PrintFont DefaultPrinterFont();
+// Gives a canvas just opened on a printer (or a PDF file) that font.
+void PrepareNewPrinter(controls::PrintCanvas &canvas);
+
 // Twice the pixel height of `font` on a canvas of `dpi` dots per inch.
 int LineUnit(const controls::PrintFont &font, int dpi);
 

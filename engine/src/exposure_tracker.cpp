@@ -27,22 +27,22 @@ void ExposureTracker::accumulate(double h, double Cz, double breathingRate) {
   hourDose_ += breathingRate * h * Cz / bodyWeight_;
   if (Cz > sums_.peak) sums_.peak = Cz;
   const double minutesTimesC = h * 24.0 * 60.0 * Cz;  // mg·min/m³
-  ring15_.addToAll(minutesTimesC);
-  ring480_.addToAll(minutesTimesC);
+  window15_.add(minutesTimesC);
+  window480_.add(minutesTimesC);
 }
 
 void ExposureTracker::minuteMark(double s) {
-  const double last15 = ring15_.takeWindow();
+  const double last15 = window15_.takeWindow();
   if (sums_.max15 < last15) sums_.max15 = last15;
-  const double last480 = ring480_.takeWindow();
+  const double last480 = window480_.takeWindow();
   if (sums_.max480 < last480) sums_.max480 = last480;
   lastMinuteMark_ = s;
 }
 
 void ExposureTracker::hourMark(double s) {
-  ringDay_.addToAll(hourDose_);
+  windowDay_.addToAll(hourDose_);
   lastHourMark_ = s;
-  const double lastDay = ringDay_.takeWindow();
+  const double lastDay = windowDay_.takeWindow();
   if (sums_.maxDayDose < lastDay) {
     sums_.maxDayDose = lastDay;
     sums_.maxDayDoseTime = s;

@@ -8,6 +8,7 @@
 
 #include "occupant_schedule.h"
 #include "window_ring.h"
+#include "window_sum.h"
 
 namespace lumo {
 
@@ -50,9 +51,13 @@ class ExposureTracker {
   double hourDose_ = 0.0;  // mg/kg since the last hour mark
   double lastMinuteMark_;
   double lastHourMark_;
-  WindowRing<15> ring15_;
-  WindowRing<480> ring480_;
-  WindowRing<24> ringDay_;
+  WindowSum<15> window15_;    // mg·min/m³ over the last 15 minute marks
+  WindowSum<480> window480_;  // mg·min/m³ over the last 480 minute marks
+  // The day windows are read only once an hour, so the ring's 24 additions
+  // cost nothing; its windows are plain sums of the same hourly doses, so
+  // windows holding the same doses are equal to the last bit and the first of
+  // them keeps the maximum, as the acute dose time expects.
+  WindowRing<24> windowDay_;  // mg/kg over the last 24 hour marks
 };
 
 }  // namespace lumo

@@ -4,19 +4,26 @@ namespace lumo {
 
 MassBalance::MassBalance(const NodeTable &nodes, const EmissionModel &emissions,
                          const std::vector<SinkNode> &sinks)
-    : nodes_(nodes), emissions_(emissions), sinks_(sinks) {}
+    : nodes_(nodes), emissions_(emissions), sinks_(sinks) {
+  for (const ZonePair &pair : nodes_.pairs) {
+    NodeFlows &in = flows_[pair.to];
+    NodeFlows &out = flows_[pair.from];
+    in.terms[in.count++] = {pair.from, nodes_.invVolume[pair.to] * pair.flow};
+    out.terms[out.count++] = {pair.from, -(nodes_.invVolume[pair.from] * pair.flow)};
+  }
+}
 
 void MassBalance::derivative(double s, const double *x, double *dx) const {
   const int n = nodes_.count;
   const double *C = x;
   double *dC = dx;
-  for (int i = 0; i < n; ++i) dC[i] = 0.0;
-
-  // Each pair only touches its two nodes, so walking the pairs once keeps,
-  // for every node, the contributions in pair-table order.
-  for (const ZonePair &pair : nodes_.pairs) {
-    dC[pair.to] += nodes_.invVolume[pair.to] * pair.flow * C[pair.from];
-    dC[pair.from] -= nodes_.invVolume[pair.from] * pair.flow * C[pair.from];
+  for (int i = 0; i < n; ++i) {
+    const NodeFlows &flows = flows_[i];
+    double sum = 0.0;
+    for (std::size_t j = 0; j < flows.count; ++j) {
+      sum += flows.terms[j].factor * C[flows.terms[j].node];
+    }
+    dC[i] = sum;
   }
 
   emissions_.addTo(s, nodes_, dC);

@@ -4,6 +4,7 @@
 // the airflows of the pair table, the emission term and the sink terms.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -25,7 +26,21 @@ class MassBalance {
   void derivative(double s, const double *x, double *dx) const;
 
  private:
+  // The airflow terms of one node in pair-table order: dC_i += factor × C[node],
+  // with factor = +Q/V_i for air coming in from `node`, -Q/V_i for air leaving
+  // (node = i). Gathered per node, each node's sum stays in a register.
+  struct FlowTerm {
+    int node;
+    double factor;
+  };
+  static constexpr std::size_t kMaxFlowTerms = 2 * (kMaxNodes - 1);
+  struct NodeFlows {
+    std::size_t count = 0;
+    std::array<FlowTerm, kMaxFlowTerms> terms{};
+  };
+
   const NodeTable &nodes_;
+  std::array<NodeFlows, kMaxNodes> flows_{};
   const EmissionModel &emissions_;
   const std::vector<SinkNode> &sinks_;
 };

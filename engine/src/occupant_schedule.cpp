@@ -42,11 +42,14 @@ OccupantSchedule::OccupantSchedule(std::vector<PatternEntry> primary,
     : primary_(std::move(primary)),
       secondary_(std::move(secondary)),
       overrides_(std::move(overrides)),
+      overrideInForce_(overrides_),
       primaryDays_(primaryDays) {}
 
 Whereabouts OccupantSchedule::at(double s) const {
-  for (const OverrideEntry &o : overrides_) {
-    if (o.enter <= s && s <= o.exit) return {true, o.zone, o.breathingRate};
+  const int override = overrideInForce_.find(s);
+  if (override >= 0) {
+    const OverrideEntry &o = overrides_[static_cast<std::size_t>(override)];
+    return {true, o.zone, o.breathingRate};
   }
   const DayPosition day = dayPosition(s);
   const bool primary = primaryDays_[day.slot] == 1;

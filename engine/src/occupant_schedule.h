@@ -8,17 +8,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "override_timeline.h"
+
 namespace lumo {
 
 struct PatternEntry {
   double startOfDay;  // fraction of a day at which the person enters `zone`
-  int zone;
-  double breathingRate;  // m³/day
-};
-
-struct OverrideEntry {
-  double enter;  // days on the clock, inclusive
-  double exit;   // days on the clock, inclusive
   int zone;
   double breathingRate;  // m³/day
 };
@@ -42,6 +37,7 @@ class OccupantSchedule {
   std::vector<PatternEntry> primary_;
   std::vector<PatternEntry> secondary_;
   std::vector<OverrideEntry> overrides_;
+  OverrideTimeline overrideInForce_;
   std::array<int32_t, 7> primaryDays_;
 };
 

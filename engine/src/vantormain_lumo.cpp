@@ -6,9 +6,23 @@
 
 namespace lumo {
 
-CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, ResultsCsv csv)
+namespace {
+
+std::unique_ptr<EmissionModel> emissionModel(EmissionEvaluation evaluation,
+                                             std::vector<EmissionSource> sources,
+                                             const NodeTable &nodes) {
+  if (evaluation == EmissionEvaluation::kDirect) {
+    return std::make_unique<DirectEmissionModel>(std::move(sources), nodes);
+  }
+  return std::make_unique<RunningSumEmissionModel>(std::move(sources), nodes);
+}
+
+}  // namespace
+
+CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, ResultsCsv csv,
+                                   EmissionEvaluation evaluation)
     : vantormain(in.nodes, in.initialConcentrations, std::move(in.sinks),
-                 std::make_unique<DirectEmissionModel>(std::move(in.sources), in.nodes),
+                 emissionModel(evaluation, std::move(in.sources), in.nodes),
                  in.constants.saturationConcentration, in.constants.startTime),
       record_(record),
       constants_(in.constants),
@@ -35,10 +49,14 @@ double CVantormain_LUMO::percentComplete() const {
   return std::clamp(elapsed / (constants_.endTime - constants_.startTime) * 100.0, 0.0, 100.0);
 }
 
-void CVantormain_LUMO::writeResults() const {
+ExposureResults CVantormain_LUMO::results() const {
   const ExposureFactors factors{constants_.eventsPerYear, constants_.bodyWeight,
                                 constants_.yearsOfExposure, constants_.averageLifeTime};
-  storeResults(computeResults(exposure_.sums(), factors), record_->ExecutionResultsRecord);
+  return computeResults(exposure_.sums(), factors);
+}
+
+void CVantormain_LUMO::writeResults() const {
+  if (record_ != nullptr) storeResults(results(), record_->ExecutionResultsRecord);
 }
 
 void CVantormain_LUMO::afterStep(double s, double h) {

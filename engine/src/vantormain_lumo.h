@@ -4,6 +4,7 @@
 // caller's record to write the results into.
 #pragma once
 
+#include "exposure_results.h"
 #include "exposure_tracker.h"
 #include "lumo32.h"
 #include "occupant_schedule.h"
@@ -13,19 +14,32 @@
 
 namespace lumo {
 
+// How a run evaluates the emission term: by running sums (the engine's way),
+// or source by source at every stage (the reference the engine's tests and
+// benchmarks compare with).
+enum class EmissionEvaluation { kRunningSums, kDirect };
+
 class CVantormain_LUMO final : public vantormain {
  public:
   // Starts the run at StartTime and writes the CSV header and first row. The
-  // record must stay alive until writeResults() has returned.
-  CVantormain_LUMO(TransferRecord *record, RunInputs inputs, ResultsCsv csv);
+  // record must stay alive until writeResults() has returned; it may be null
+  // for a run whose results are only read through results().
+  CVantormain_LUMO(TransferRecord *record, RunInputs inputs, ResultsCsv csv,
+                   EmissionEvaluation evaluation = EmissionEvaluation::kRunningSums);
 
   // Advances the clock by one report interval (at most to EndTime), appends a
   // CSV row and returns the percent of the run completed; a complete run
   // returns 100 and changes nothing.
   double oneLoop();
 
+  // The ten results of the run so far, in double precision.
+  ExposureResults results() const;
+
   // Writes the ten results into the record's ExecutionResultsRecord.
   void writeResults() const;
+
+  // The person's concentration as the CSV reports it.
+  double personConcentration() const { return exposure_.personConcentration(); }
 
  private:
   void afterStep(double s, double h) override;

@@ -1,0 +1,77 @@
+#include <algorithm>
+
+#include "emission_model.h"
+
+namespace lumo {
+
+namespace {
+
+// Beyond this exponent 1 - e^{-ku} rounds to exactly 1 (e^{-40} < 2^-54).
+constexpr double kFullyReleasingExponent = 40.0;
+
+bool sameRate(double a, double b) {
+  return a == b;
+}
+
+}  // namespace
+
+RunningSumEmissionModel::RunningSumEmissionModel(std::vector<EmissionSource> sources,
+                                                 const NodeTable &nodes) {
+  std::erase_if(sources, [&](const EmissionSource &src) { return !nodes.hasNode(src.node); });
+  std::stable_sort(
+      sources.begin(), sources.end(),
+      [](const EmissionSource &a, const EmissionSource &b) { return a.start < b.start; });
+  for (const EmissionSource &src : sources) {
+    auto group = std::find_if(groups_.begin(), groups_.end(), [&](const DecayGroup &g) {
+      return g.node() == src.node && sameRate(g.rate(), src.rate);
+    });
+    if (group == groups_.end())
+      group = groups_.insert(groups_.end(), DecayGroup(src.node, src.rate));
+    sources_.push_back({src, static_cast<int>(group - groups_.begin())});
+  }
+  applying_.reserve(sources_.size());
+}
+
+void RunningSumEmissionModel::restart() const {
+  nextToStart_ = 0;
+  applying_.clear();
+  for (DecayGroup &group : groups_) group = DecayGroup(group.node(), group.rate());
+}
+
+void RunningSumEmissionModel::evaluate(double s) const {
+  if (started_ && s < lastClock_) restart();
+  started_ = true;
+  lastClock_ = s;
+
+  while (nextToStart_ < sources_.size() && sources_[nextToStart_].source.start <= s) {
+    applying_.push_back(nextToStart_);
+    ++nextToStart_;
+  }
+
+  ratePerNode_.fill(0.0);
+  // Sources still applying; those that have finished move to their group.
+  std::size_t kept = 0;
+  for (const std::size_t index : applying_) {
+    const Pending &p = sources_[index];
+    const EmissionSource &src = p.source;
+    const double u = s - src.start;
+    if (src.duration <= 0.0 || u >= src.duration) {
+      groups_[p.group].add(decayTail(src));
+      continue;
+    }
+    applying_[kept++] = index;
+    const double perDay = src.mass / src.duration;
+    const double share = src.rate * u > kFullyReleasingExponent ? 1.0 : appliedShare(src.rate, u);
+    ratePerNode_[src.node] += perDay * share;
+  }
+  applying_.resize(kept);
+
+  for (DecayGroup &group : groups_) ratePerNode_[group.node()] += group.at(s);
+}
+
+void RunningSumEmissionModel::addTo(double s, const NodeTable &nodes, double *dC) const {
+  if (!started_ || s != lastClock_) evaluate(s);
+  for (int i = 0; i < nodes.count; ++i) dC[i] += ratePerNode_[i] / nodes.volume[i];
+}
+
+}  // namespace lumo

@@ -1,17 +1,91 @@
 #include "airflow_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
-TAirflowDlg::TAirflowDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Airflows"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "dialog_fields.h"
+#include "lumo_state.h"
+#include "real_edit.h"
+#include "unit_conversions.h"
+
+namespace {
+
+TRealEdit *MakeRateEdit(QWidget *parent, const QString &name) {
+  auto *edit = new TRealEdit(parent);
+  edit->setObjectName(name);
+  edit->SetFormatString(QStringLiteral("%10.2f"));
+  edit->setAlignment(Qt::AlignRight);
+  edit->setMinimumWidth(95);
+  return edit;
+}
+
+}  // namespace
+
+TAirflowDlg::TAirflowDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, tr("Airflows")) {
+  numeditAirExchanges = MakeRateEdit(this, QStringLiteral("numeditAirExchanges"));
+  numeditInterzonalAirExchange = MakeRateEdit(this, QStringLiteral("numeditInterzonalAirExchange"));
+  numeditInterzonalAirExchange2 =
+      MakeRateEdit(this, QStringLiteral("numeditInterzonalAirExchange2"));
+
+  auto *grid = new QGridLayout;
+  auto *airLabel = new QLabel(tr("Air Exchange Rate between indoors and outdoors = "));
+  airLabel->setWordWrap(true);
+  grid->addWidget(airLabel, 0, 0, 1, 3);
+  grid->addWidget(numeditAirExchanges, 1, 1);
+  grid->addWidget(new QLabel(tr("air changes/hour")), 1, 2, 1, 2);
+  auto *zoneLabel =
+      new QLabel(tr("Interzonal Airflow Rate Between painted volume and  remainder = "));
+  zoneLabel->setWordWrap(true);
+  grid->addWidget(zoneLabel, 2, 0, 1, 6);
+  AddFieldRow(grid, 3, QString(), numeditInterzonalAirExchange, tr("ft³/hour"),
+              numeditInterzonalAirExchange2, tr("m³/hour"));
+  grid->setColumnMinimumWidth(0, 20);
+  Body()->addLayout(grid);
+
+  const auto &r = Record();
+  numeditAirExchanges->SetValue(r.AirExchangeRate);
+  numeditInterzonalAirExchange->SetValue(r.InterzonalAirflow);
+  numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(r.InterzonalAirflow));
+
+  // textEdited comes from the user only, never from the values set above.
+  connect(numeditAirExchanges, &TRealEdit::textEdited, this, &TAirflowDlg::AirExchangeEdited);
+  connect(numeditAirExchanges, &TRealEdit::editingFinished, this, &TAirflowDlg::AirExchangeLeft);
+  connect(numeditInterzonalAirExchange, &TRealEdit::editingFinished, this,
+          [this] { StoreInterzonal(numeditInterzonalAirExchange->Value()); });
+  connect(numeditInterzonalAirExchange2, &TRealEdit::editingFinished, this, [this] {
+    StoreInterzonal(lumo::CubicMeterstoCubicFeet(numeditInterzonalAirExchange2->Value()));
+  });
+}
+
+void TAirflowDlg::AirExchangeEdited() {
+  Record().AirExchangeRate = numeditAirExchanges->Value();
+  const double flow = State()->CalcInterZonalAirFlow();
+  numeditInterzonalAirExchange->SetValue(flow);
+  numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(flow));
+  Record().InterzonalAirflow = flow;
+}
+
+void TAirflowDlg::AirExchangeLeft() {
+  const double rate = numeditAirExchanges->Value();
+  if (NotNegative(numeditAirExchanges, rate, tr("The air exchange rate"),
+                  tr(" air changes/hour")) != rate) {
+    AirExchangeEdited();
+  }
+}
+
+void TAirflowDlg::StoreInterzonal(double cubicFeetPerHour) {
+  cubicFeetPerHour =
+      NotNegative(nullptr, cubicFeetPerHour, tr("The interzonal airflow rate"), tr(" ft³/hour"));
+  numeditInterzonalAirExchange->SetValue(cubicFeetPerHour);
+  numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeetPerHour));
+  Record().InterzonalAirflow = cubicFeetPerHour;
+}
+
+double TAirflowDlg::NotNegative(TRealEdit *field, double value, const QString &what,
+                                const QString &unit) {
+  const double corrected = Corrected(nullptr, value, lumo::kAirflowLimits, what, unit);
+  if (field && corrected != value) field->SetValue(corrected);
+  return corrected;
 }

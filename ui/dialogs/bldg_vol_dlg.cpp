@@ -1,17 +1,35 @@
 #include "bldg_vol_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QGridLayout>
 #include <QVBoxLayout>
 
-TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Building Volume"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "dialog_fields.h"
+#include "lumo_state.h"
+#include "num_edit.h"
+#include "unit_conversions.h"
+
+TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, tr("Building Volume")) {
+  numedBldgVolume = MakeNumEdit(this, QStringLiteral("numedBldgVolume"), 2);
+  numedBldgVolume2 = MakeNumEdit(this, QStringLiteral("numedBldgVolume2"), 2);
+  auto *grid = new QGridLayout;
+  AddFieldRow(grid, 0, tr("Building Volume = "), numedBldgVolume, tr("ft³"), numedBldgVolume2,
+              tr("m³"), tr("-or-"));
+  Body()->addLayout(grid);
+
+  numedBldgVolume->SetValue(Record().BldgVolume);
+  numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(Record().BldgVolume));
+
+  connect(numedBldgVolume, &TNumEdit::exited, this, [this] { Store(numedBldgVolume->Value()); });
+  connect(numedBldgVolume2, &TNumEdit::exited, this,
+          [this] { Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value())); });
+}
+
+void TBldgVolDlg::Store(double cubicFeet) {
+  cubicFeet = Corrected(nullptr, cubicFeet, lumo::kBuildingVolumeLimits, tr("The building volume"),
+                        tr(" ft³"));
+  numedBldgVolume->SetValue(cubicFeet);
+  numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeet));
+  Record().BldgVolume = cubicFeet;
+  Record().InterzonalAirflow = State()->CalcInterZonalAirFlow();
 }

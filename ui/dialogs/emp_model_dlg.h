@@ -1,14 +1,23 @@
-// TEmpModelDlg: The parameters of the empirical (double exponential) emission model of
-// the primer or the paint.
+// TEmpModelDlg, "Empirical Model": total mass of chemical, share of it in
+// the first exponential and the two first-order rate constants of the
+// primer (when `primer`) or the paint. Leaving any field stores all four.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TEmpModelDlg : public TLumoForm {
+class TNumEdit;
+
+class TEmpModelDlg : public TParamDialog {
   Q_OBJECT
  public:
   TEmpModelDlg(QWidget *owner, lumo::TLumoState *state, bool primer);
 
  private:
+  void Store();
+
   bool primer_;
+  TNumEdit *ednumTotalMass;
+  TNumEdit *edPercent1stExpMass;
+  TNumEdit *ednum1stExpRateConst;
+  TNumEdit *ednum2ndExpRateConst;
 };

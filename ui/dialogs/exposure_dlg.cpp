@@ -1,17 +1,44 @@
 #include "exposure_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
-TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Exposure Events"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "dialog_fields.h"
+#include "exposure_events.h"
+#include "lumo_state.h"
+#include "num_edit.h"
+
+TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, tr("Exposure Events")) {
+  numedExposure = MakeNumEdit(this, QStringLiteral("numedExposure"), 3);
+  numedExposure->SetMin(0.01);
+  numedExposure->SetMax(1000000);
+  numedYears = MakeNumEdit(this, QStringLiteral("numedYears"), 2);
+  numedEvents = MakeNumEdit(this, QStringLiteral("numedEvents"), 0);
+  numedEvents->setReadOnly(true);
+  numedEvents->setEnabled(false);
+  auto *grid = new QGridLayout;
+  AddFieldRow(grid, 0, QString(), numedExposure, tr("exposure events per year"));
+  AddFieldRow(grid, 1, tr("times "), numedYears, tr("years of exposure"));
+  AddFieldRow(grid, 2, tr("equals"), numedEvents, tr("exposure events in lifetime"));
+  Body()->addLayout(grid);
+
+  const auto &r = Record();
+  numedExposure->SetValue(r.EventsPerYear);
+  numedExposure->SetValidate(true);
+  numedYears->SetValue(r.YearsofExposure);
+  numedEvents->SetValue(r.EventsinLifeTime);
+  connect(numedExposure, &TNumEdit::exited, this, &TExposureDlg::Store);
+  connect(numedYears, &TNumEdit::exited, this, &TExposureDlg::Store);
+}
+
+void TExposureDlg::Store() {
+  auto &r = Record();
+  const auto counts = lumo::CountExposureEvents(numedExposure->Value(), numedYears->Value());
+  r.EventsPerYear = numedExposure->Value();
+  r.YearsofExposure = counts.YearsofExposure;
+  r.EventsinLifeTime = counts.EventsinLifeTime;
+  numedYears->SetValue(counts.YearsofExposure);
+  numedEvents->SetValue(counts.EventsinLifeTime);
 }

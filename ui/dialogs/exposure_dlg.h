@@ -1,11 +1,22 @@
-// TExposureDlg: Exposure events per year and years of exposure, and the events in a
-// lifetime they give.
+// TExposureDlg, "Exposure Events": exposure events per year (0.01 to
+// 1000000) times whole years of exposure gives the whole exposure events in
+// a lifetime. Leaving either field stores all three; the years field then
+// shows the whole years kept.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TExposureDlg : public TLumoForm {
+class TNumEdit;
+
+class TExposureDlg : public TParamDialog {
   Q_OBJECT
  public:
   TExposureDlg(QWidget *owner, lumo::TLumoState *state);
+
+ private:
+  void Store();
+
+  TNumEdit *numedExposure;
+  TNumEdit *numedYears;
+  TNumEdit *numedEvents;
 };

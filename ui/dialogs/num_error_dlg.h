@@ -1,11 +1,24 @@
-// TNumErrorDlg: asks for a new value in place of a grid cell whose text is
-// not a number (or out of bounds); Cancel keeps the stored value.
+// TNumErrorDlg, "A Small Error...": shows the text of a grid cell that is
+// not a proper number and asks for a new value (0 to 2000); Cancel leaves
+// the caller's stored value as it was.
 #pragma once
 
 #include <QDialog>
+
+class QPushButton;
+class TNumEdit;
 
 class TNumErrorDlg : public QDialog {
   Q_OBJECT
  public:
   TNumErrorDlg(QWidget *owner, const QString &text);
+
+  // The value typed into numedNewValue.
+  double NewValue() const;
+
+ private:
+  void OkPressed();
+
+  TNumEdit *numedNewValue;
+  QPushButton *ok_;
 };

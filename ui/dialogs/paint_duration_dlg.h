@@ -1,11 +1,47 @@
-// TPaintDurationDlg: Application rates, working hours, painters, start day and the interval
-// between priming and painting, with the hours and days that follow.
+// TPaintDurationDlg, "Painting Duration": application rates, maximum work
+// hours per day, number of painters, start day and the interval between
+// priming and painting, with the gallons, hours and days that follow.
+// Application rates below 0.01 gallons/hour and painters outside 1 to 1000
+// are corrected to the nearest limit (the hours divide by them); work hours
+// take 1 to 12.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TPaintDurationDlg : public TLumoForm {
+class QLabel;
+class QSpinBox;
+class TNumEdit;
+class TChoiceGroup;
+
+class TPaintDurationDlg : public TParamDialog {
   Q_OBJECT
  public:
   TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state);
+
+  // The application rates the defaults choice sets (gallons/hour).
+  static constexpr double kDIYRate = 0.33;
+  static constexpr double kProfessionalRate = 0.85;
+
+ private:
+  void StoreFields();
+  void Calculate();
+  void IntervalChosen(int index);
+  void DefaultsChosen(int index);
+  void EnableHoursTillPaint(bool on);
+
+  TNumEdit *numedPrimerApplicationRate;
+  TNumEdit *numedPaintApplicationRate;
+  TNumEdit *numedPrimerWorkHours;
+  TNumEdit *numedPaintWorkHours;
+  TNumEdit *numedpainters;
+  TChoiceGroup *rgStartDay;
+  TChoiceGroup *rgPaintInterval;
+  QSpinBox *spedHourstillPaint;
+  TChoiceGroup *rgPaintDurationDefaults;
+  QLabel *lblPrimerHours;
+  QLabel *lblPaintHours;
+  QLabel *lblTotalHours;
+  QLabel *lblGallons;
+  QLabel *lblPrimerDays;
+  QLabel *lblPaintDays;
 };

@@ -1,10 +1,26 @@
-// TPercentPaintedDlg: The share of the building volume that is painted (zone 1), below 100 %.
+// TPercentPaintedDlg, "Percent Painted": the share of the building volume
+// that is painted (zone 1), with the painted volume it gives. The field
+// takes 0.01 to 100 (no painted zone of zero volume); OK stores the value
+// and refuses to close while it is 100 or more ("Percent must be less than
+// 100%").
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TPercentPaintedDlg : public TLumoForm {
+class QLabel;
+class TNumEdit;
+
+class TPercentPaintedDlg : public TParamDialog {
   Q_OBJECT
  public:
   TPercentPaintedDlg(QWidget *owner, lumo::TLumoState *state);
+
+ protected:
+  bool CanClose() override;
+
+ private:
+  void ShowPercent(double percent);
+
+  TNumEdit *numeditPercentPainted;
+  QLabel *lblPaintedVolume;
 };

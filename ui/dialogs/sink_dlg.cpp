@@ -1,17 +1,26 @@
 #include "sink_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-TSinkDlg::TSinkDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Sink Model"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "choice_group.h"
+#include "lumo_state.h"
+#include "sink_grid_dlg.h"
+
+TSinkDlg::TSinkDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, tr("Sink Model")) {
+  rgSinkModel = new TChoiceGroup(this, QStringLiteral("rgSinkModel"), QString(),
+                                 {tr("No sink"), tr("One-way sink"), tr("Reversible sink")});
+  Body()->addWidget(rgSinkModel);
+  rgSinkModel->SetItemIndex(static_cast<int>(Record().Sinks.SinkModel));
+  connect(rgSinkModel, &TChoiceGroup::itemChosen, this,
+          [this](int index) { State()->SetSink(static_cast<lumo::SinkModelType>(index)); });
+  setMinimumWidth(260);
+}
+
+bool TSinkDlg::CanClose() {
+  if (Record().Sinks.SinkModel != lumo::SinkModelType::None) {
+    TSinkGridDlg values(this, State());
+    values.exec();
+  }
+  return true;
 }

@@ -1,10 +1,20 @@
-// TSinkDlg: The indoor sink model: none, one-way or reversible; then the sink values.
+// TSinkDlg, "Sink Model": no sink, one-way or reversible sinks. Choosing
+// an item sets the sink model at once; OK opens the sink values
+// (TSinkGridDlg) unless "No sink" is chosen, then closes with OK.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TSinkDlg : public TLumoForm {
+class TChoiceGroup;
+
+class TSinkDlg : public TParamDialog {
   Q_OBJECT
  public:
   TSinkDlg(QWidget *owner, lumo::TLumoState *state);
+
+ protected:
+  bool CanClose() override;
+
+ private:
+  TChoiceGroup *rgSinkModel;
 };

@@ -1,17 +1,94 @@
 #include "sink_grid_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QHeaderView>
+#include <QLabel>
 #include <QVBoxLayout>
 
-TSinkGridDlg::TSinkGridDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("One Way Sink Values"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "lumo_state.h"
+#include "num_edit.h"
+#include "num_error_dlg.h"
+#include "sink_grid.h"
+#include "sink_values.h"
+
+namespace {
+
+constexpr int kFirstRow = 2;
+constexpr int kAreaColumn = 2;
+
+QLabel *Note(QWidget *parent, const QString &text) {
+  auto *label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+}  // namespace
+
+TSinkGridDlg::TSinkGridDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, QString()) {
+  gridSink = new TLUMOSinkGrid(this);
+  gridSink->setObjectName(QStringLiteral("gridSink"));
+  const bool reversible = Record().Sinks.SinkModel == lumo::SinkModelType::Reversible;
+  gridSink->SetGridType(reversible ? SinkGridType::Reversable : SinkGridType::OneWay);
+  setWindowTitle(reversible ? tr("Reversible Sink Values") : tr("One Way Sink Values"));
+
+  Body()->addWidget(
+      Note(this, tr("Zone 1 is the painted area, zone 2 is the remainder of the building.  Zone 2 "
+                    "is not applicable if the entire building is painted")));
+  Body()->addWidget(gridSink);
+  Body()->addWidget(Note(this, tr("*")));
+  Body()->addWidget(Note(this, tr("Carpet is always assumed to be a sink.  The wallboard sink area "
+                                  "is a combination of:")));
+  Body()->addWidget(Note(this, tr("**")));
+  Body()->addWidget(Note(this, tr("(1) any within the painted area that is not painted (e.g., "
+                                  "ceilings if walls are painted), and")));
+  Body()->addWidget(Note(this, tr("(2) All wallboard in the unpainted area, if applicable.")));
+  Body()->addWidget(
+      Note(this, tr("The category \"Other\" allows the user to specify some other type of sink, "
+                    "such as furniture or draperies.")));
+
+  for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
+    for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
+      const double value = *Stored(column, sink);
+      gridSink->SetCells(
+          column, kFirstRow + sink,
+          QString::fromStdString(column == kAreaColumn ? lumo::FormatSinkArea(value)
+                                                       : lumo::FormatSinkRate(value)));
+    }
+  }
+  gridSink->setColumnWidth(1, 80);
+  gridSink->setColumnWidth(2, 80);
+  gridSink->setMinimumSize(reversible ? 420 : 320, 8 * gridSink->DefaultRowHeight() + 8);
+  setMinimumWidth(460);
+}
+
+int TSinkGridDlg::ValueColumns() const {
+  return gridSink->GridType() == SinkGridType::Reversable ? 3 : 2;
+}
+
+double *TSinkGridDlg::Stored(int column, int sink) const {
+  auto &sinks = Record().Sinks;
+  switch (column) {
+    case kAreaColumn:
+      return &sinks.SinkArea[sink];
+    case kAreaColumn + 1:
+      return &sinks.AdsorptionRate[sink];
+    default:
+      return &sinks.DesorptionRate[sink];
+  }
+}
+
+bool TSinkGridDlg::CanClose() {
+  gridSink->EndEditing();
+  for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
+    for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
+      const QString text = gridSink->Cells(column, kFirstRow + sink);
+      if (const auto value = lumo::ReadSinkValue(text.toStdString())) {
+        *Stored(column, sink) = *value;
+        continue;
+      }
+      TNumErrorDlg correction(this, tr("Improper Numeric Format or Number Out-Of-Bounds: ") + text);
+      if (correction.exec() == QDialog::Accepted) *Stored(column, sink) = correction.NewValue();
+    }
+  }
+  return true;
 }

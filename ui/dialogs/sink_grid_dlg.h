@@ -1,10 +1,26 @@
-// TSinkGridDlg: The areas and rate constants of the six indoor sinks.
+// TSinkGridDlg, "One Way Sink Values" or "Reversible Sink Values": the
+// areas and rate constants of the six indoor sinks (carpet, wallboard and
+// other in zones 1 and 2). OK stores every value column of the sink model
+// (area and adsorption rate constant, and for reversible sinks the
+// desorption rate constant); a cell that is not a number of at least 0 is
+// corrected in TNumErrorDlg, whose Cancel keeps that cell's stored value.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TSinkGridDlg : public TLumoForm {
+class TLUMOSinkGrid;
+
+class TSinkGridDlg : public TParamDialog {
   Q_OBJECT
  public:
   TSinkGridDlg(QWidget *owner, lumo::TLumoState *state);
+
+ protected:
+  bool CanClose() override;
+
+ private:
+  int ValueColumns() const;
+  double *Stored(int column, int sink) const;
+
+  TLUMOSinkGrid *gridSink;
 };

@@ -1,18 +1,89 @@
 #include "specific_density_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
+#include "dialog_fields.h"
+#include "lumo_state.h"
+#include "num_edit.h"
+#include "unit_conversions.h"
+
+namespace {
+
+TNumEdit *MakeDensity(QWidget *parent, const char *name, int decimals, double max) {
+  TNumEdit *edit = MakeNumEdit(parent, QString::fromLatin1(name), decimals);
+  edit->SetMin(1e-5);
+  edit->SetMax(max);
+  return edit;
+}
+
+}  // namespace
+
 TSpecificDensityDlg::TSpecificDensityDlg(QWidget *owner, lumo::TLumoState *state)
-    : TLumoForm(owner, state) {
-  setWindowTitle(tr("Paint Density"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+    : TParamDialog(owner, state, tr("Paint Density")) {
+  primer_ = {MakeDensity(this, "numeditPrimerGramsPerGallon", 2, 1e8),
+             MakeDensity(this, "numedPrimerPoundsperGallon", 2, 1e8),
+             MakeDensity(this, "numeditPrimerGramsPerCmCubed", 3, 1e15)};
+  paint_ = {MakeDensity(this, "numeditPaintGramsPerGallon", 2, 1e9),
+            MakeDensity(this, "numedPaintPoundsPerGallon", 2, 1e9),
+            MakeDensity(this, "numeditPaintGramsPerCmCubed", 3, 1e9)};
+  auto *grid = new QGridLayout;
+  int row = 0;
+  for (Density *d : {&primer_, &paint_}) {
+    const bool primer = d == &primer_;
+    grid->addWidget(new QLabel(primer ? tr("Density for Primer") : tr("Density for Paint")), row, 0,
+                    1, 6);
+    grid->addWidget(d->Grams, row + 1, 0);
+    grid->addWidget(new QLabel(primer ? tr("grams/gal    -or-") : tr("grams/gal    - or-")),
+                    row + 1, 1);
+    grid->addWidget(d->Pounds, row + 1, 2);
+    grid->addWidget(
+        new QLabel(primer ? tr("pounds/gal        -or -") : tr("pounds/gal        -or- ")), row + 1,
+        3);
+    grid->addWidget(d->GramsPerCm3, row + 1, 4);
+    grid->addWidget(new QLabel(tr("grams / cm³")), row + 1, 5);
+    grid->setRowMinimumHeight(row + 2, 8);
+    row += 3;
+  }
+  Body()->addLayout(grid);
+
+  const auto &r = Record();
+  Show(primer_, r.PrimerDensity, Unit::None);
+  Show(paint_, r.PaintDensity, Unit::None);
+  for (Density *d : {&primer_, &paint_}) {
+    d->Grams->SetValidate(true);
+    d->Pounds->SetValidate(true);
+    d->GramsPerCm3->SetValidate(true);
+    connect(d->Grams, &TNumEdit::exited, this, [this] { Left(Unit::Grams); });
+    connect(d->Pounds, &TNumEdit::exited, this, [this] { Left(Unit::Pounds); });
+    connect(d->GramsPerCm3, &TNumEdit::exited, this, [this] { Left(Unit::GramsPerCm3); });
+  }
+}
+
+void TSpecificDensityDlg::Left(Unit unit) {
+  auto grams = [unit](const Density &d) {
+    switch (unit) {
+      case Unit::Pounds:
+        return lumo::PoundsPerGallontoGrams(d.Pounds->Value());
+      case Unit::GramsPerCm3:
+        return lumo::GramsPerCm3toGramsPerGallon(d.GramsPerCm3->Value());
+      case Unit::None:
+      case Unit::Grams:
+        break;
+    }
+    return d.Grams->Value();
+  };
+  auto &r = Record();
+  r.PrimerDensity = grams(primer_);
+  r.PaintDensity = grams(paint_);
+  Show(primer_, r.PrimerDensity, unit);
+  Show(paint_, r.PaintDensity, unit);
+}
+
+void TSpecificDensityDlg::Show(Density &d, double grams, Unit except) {
+  if (except != Unit::Grams) d.Grams->SetValue(grams);
+  if (except != Unit::Pounds) d.Pounds->SetValue(lumo::GramsPerGallontoPounds(grams));
+  if (except != Unit::GramsPerCm3)
+    d.GramsPerCm3->SetValue(lumo::GramsPerGallontoGramsPerCm3(grams));
 }

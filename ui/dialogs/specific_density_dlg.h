@@ -1,10 +1,27 @@
-// TSpecificDensityDlg: Densities of primer and paint in grams/gallon, pounds/gallon or g/cm³.
+// TSpecificDensityDlg, "Paint Density": the densities of primer and paint
+// in grams/gallon, pounds/gallon or grams/cm³. Leaving any field stores
+// both densities (in grams/gallon) and converts the other two units.
 #pragma once
 
-#include "lumo_form.h"
+#include "param_dialog.h"
 
-class TSpecificDensityDlg : public TLumoForm {
+class TNumEdit;
+
+class TSpecificDensityDlg : public TParamDialog {
   Q_OBJECT
  public:
   TSpecificDensityDlg(QWidget *owner, lumo::TLumoState *state);
+
+ private:
+  struct Density {
+    TNumEdit *Grams;
+    TNumEdit *Pounds;
+    TNumEdit *GramsPerCm3;
+  };
+  enum class Unit { None, Grams, Pounds, GramsPerCm3 };
+  void Left(Unit unit);
+  void Show(Density &d, double grams, Unit except);
+
+  Density primer_;
+  Density paint_;
 };

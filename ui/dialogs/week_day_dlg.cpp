@@ -1,17 +1,7 @@
 #include "week_day_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "lumo_state.h"
 
-TWeekDayDlg::TWeekDayDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Weekday Pattern"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
-}
+TWeekDayDlg::TWeekDayDlg(QWidget *owner, lumo::TLumoState *state)
+    : TPatternDlg(owner, state, tr("Weekday Pattern"), QStringLiteral("gridPriAct"),
+                  state->ScenarioRecord.WeekDayPattern, tr("A Small Error")) {}

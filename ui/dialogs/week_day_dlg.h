@@ -1,9 +1,10 @@
-// TWeekDayDlg: The exposed person's weekday activity pattern.
+// TWeekDayDlg, "Weekday Pattern": the exposed person's activity pattern
+// for Monday to Friday (see TPatternDlg).
 #pragma once
 
-#include "lumo_form.h"
+#include "pattern_dlg.h"
 
-class TWeekDayDlg : public TLumoForm {
+class TWeekDayDlg : public TPatternDlg {
   Q_OBJECT
  public:
   TWeekDayDlg(QWidget *owner, lumo::TLumoState *state);

@@ -1,17 +1,13 @@
 #include "week_end_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QHeaderView>
 
-TWeekEndDlg::TWeekEndDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Weekend Pattern"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "activity_grid.h"
+#include "lumo_state.h"
+
+TWeekEndDlg::TWeekEndDlg(QWidget *owner, lumo::TLumoState *state)
+    : TPatternDlg(owner, state, tr("Weekend Pattern"), QStringLiteral("gridSecAct"),
+                  state->ScenarioRecord.WeekEndPattern, tr("A Small Error...")) {
+  Grid()->setSelectionMode(QAbstractItemView::SingleSelection);
+  Grid()->verticalHeader()->setSectionsMovable(false);
 }

@@ -1,17 +1,31 @@
 #include "weight_dlg.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include <QGridLayout>
 #include <QVBoxLayout>
 
-TWeightDlg::TWeightDlg(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner, state) {
-  setWindowTitle(tr("Body Weight"));
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-  connect(buttons, &QDialogButtonBox::accepted, this,
-          [this, buttons] { AcceptAfterFocus(buttons->button(QDialogButtonBox::Ok)); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(buttons);
+#include "dialog_fields.h"
+#include "lumo_state.h"
+#include "num_edit.h"
+#include "unit_conversions.h"
+
+TWeightDlg::TWeightDlg(QWidget *owner, lumo::TLumoState *state)
+    : TParamDialog(owner, state, tr("Body Weight")) {
+  numedWtKg = MakeNumEdit(this, QStringLiteral("numedWtKg"), 2);
+  numedWtLbs = MakeNumEdit(this, QStringLiteral("numedWtLbs"), 2);
+  auto *grid = new QGridLayout;
+  AddFieldRow(grid, 0, tr("Average Body Weight:"), numedWtKg, tr("kg"), numedWtLbs, tr("pounds"),
+              tr("- or -"));
+  Body()->addLayout(grid);
+  numedWtKg->SetValue(Record().BodyWeight);
+  numedWtLbs->SetValue(lumo::KilogramstoPounds(Record().BodyWeight));
+  connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(numedWtKg->Value()); });
+  connect(numedWtLbs, &TNumEdit::exited, this,
+          [this] { Store(lumo::PoundstoKilograms(numedWtLbs->Value())); });
+}
+
+void TWeightDlg::Store(double kg) {
+  kg = Corrected(nullptr, kg, lumo::kBodyWeightLimits, tr("The body weight"), tr(" kg"));
+  numedWtKg->SetValue(kg);
+  numedWtLbs->SetValue(lumo::KilogramstoPounds(kg));
+  Record().BodyWeight = kg;
 }

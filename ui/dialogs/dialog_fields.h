@@ -1,0 +1,23 @@
+// Building blocks of the parameter dialogs' forms: numeric fields with the
+// dialogs' display masks, right-aligned unit rows, and the two-unit rows
+// ("- or -" between the units).
+#pragma once
+
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+class TNumEdit;
+
+// A TNumEdit named `name` showing `decimals` decimals ("#,##0.00" for 2).
+TNumEdit *MakeNumEdit(QWidget *parent, const QString &name, int decimals);
+
+// A label named `name` (objectName) for calculated values.
+QLabel *MakeValueLabel(QWidget *parent, const QString &name, const QString &text = QString());
+
+// Adds a row to `grid`: caption, field, unit, and when `second` is given,
+// "- or -", the second field and its unit.
+void AddFieldRow(QGridLayout *grid, int row, const QString &caption, QWidget *field,
+                 const QString &unit, QWidget *second = nullptr,
+                 const QString &secondUnit = QString(), const QString &between = QString());

@@ -96,8 +96,10 @@ PlotRange RangeOf(const std::vector<PlotCurve> &curves, bool logAxis) {
   r.xMin = xMin;
   r.xMax = xMax > xMin ? xMax : xMin + 1;
   if (logAxis) {
-    r.yMin = std::pow(10.0, std::floor(std::log10(yMin)));
-    r.yMax = std::pow(10.0, std::ceil(std::log10(yMax)));
+    const double top = std::ceil(std::log10(yMax));
+    const double bottom = std::max(std::floor(std::log10(yMin)), top - kLogDecades);
+    r.yMin = std::pow(10.0, bottom);
+    r.yMax = std::pow(10.0, top);
     if (r.yMax <= r.yMin) r.yMax = r.yMin * 10;
   } else {
     r.yMin = std::min(0.0, yMin);

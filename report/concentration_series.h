@@ -32,10 +32,16 @@ std::vector<PlotCurve> ConcentrationCurves(const ConcentrationTable &table, Conc
                                            double molecularWeight, bool logAxis,
                                            int maxPoints = 4000);
 
-// The axis ranges that show every curve: time from the first to the last
+// At most this many decades on a logarithmic concentration axis: lower
+// values (the outdoor air of a run without outdoor sources holds traces of
+// 1e-56 mg/m³) run off the bottom instead of squashing the rest.
+inline constexpr int kLogDecades = 6;
+
+// The axis ranges that show the curves: time from the first to the last
 // point; concentrations from 0 (linear) or from the decade below the
-// smallest value (logarithmic) to a little above the largest. A sensible
-// range when there is nothing to show.
+// smallest value, but no more than kLogDecades below the decade above the
+// largest (logarithmic), to a little above the largest (linear) or the
+// decade above it. A sensible range when there is nothing to show.
 PlotRange RangeOf(const std::vector<PlotCurve> &curves, bool logAxis);
 
 // Whether ppm can be computed with this molecular weight.

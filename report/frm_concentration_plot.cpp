@@ -61,7 +61,7 @@ TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csv
   btnClose->setObjectName(QStringLiteral("btnClose"));
   tools->addWidget(btnClose);
 
-  chartView_ = new QChartView(new QChart, this);
+  chartView_ = new QChartView(this);
   chartView_->setObjectName(QStringLiteral("chartConcentrations"));
   chartView_->setRenderHint(QPainter::Antialiasing);
   // Drag a rectangle to zoom in; a right click zooms out.
@@ -126,12 +126,11 @@ void TfrmConcentrationPlot::ResetZoom() {
 }
 
 void TfrmConcentrationPlot::Replot() {
-  QChart *chart = chartView_->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis *axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
-  }
+  // A new chart each time: axes of another kind, and the zoom starts over.
+  auto *chart = new QChart;
+  QChart *old = chartView_->chart();
+  chartView_->setChart(chart);
+  delete old;
   if (!ok_) {
     chart->setTitle(tr("No concentrations to show"));
     lblStatus_->setText(problem_);
@@ -145,19 +144,21 @@ void TfrmConcentrationPlot::Replot() {
   auto *xAxis = new QValueAxis;
   xAxis->setTitleText(tr("Time (days)"));
   xAxis->setRange(range.xMin, range.xMax);
-  xAxis->setLabelFormat(QStringLiteral("%.2f"));
+  xAxis->applyNiceNumbers();
+  xAxis->setLabelFormat(QStringLiteral("%g"));
   QAbstractAxis *yAxis = nullptr;
   if (log_) {
     auto *axis = new QLogValueAxis;
     axis->setBase(10);
-    axis->setLabelFormat(QStringLiteral("%.0e"));
+    axis->setLabelFormat(QStringLiteral("%g"));
     axis->setRange(range.yMin, range.yMax);
     axis->setMinorTickCount(-1);
     yAxis = axis;
   } else {
     auto *axis = new QValueAxis;
     axis->setRange(range.yMin, range.yMax);
-    axis->setLabelFormat(QStringLiteral("%.3g"));
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%g"));
     yAxis = axis;
   }
   yAxis->setTitleText(tr("Concentration (%1)").arg(UnitText(ppm_)));

@@ -56,6 +56,10 @@ QTableWidget *AddGrid(QWidget *page, const ReportContent &content, const char *n
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setWordWrap(false);
+  // Narrow columns clip their text, as the printed page does, rather than
+  // end it with an ellipsis.
+  grid->setTextElideMode(Qt::ElideNone);
+  grid->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
   grid->horizontalHeader()->setMinimumSectionSize(1);
   grid->verticalHeader()->setMinimumSectionSize(1);
   grid->horizontalHeader()->setDefaultSectionSize(defaultWidth);

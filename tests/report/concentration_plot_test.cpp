@@ -100,6 +100,9 @@ TEST(ConcentrationCurves, ConvertToPpmSkipWhatALogAxisCannotShowAndKeepPeaks) {
   const PlotRange range = RangeOf(curves, true);
   EXPECT_DOUBLE_EQ(range.yMin, 0.1);
   EXPECT_DOUBLE_EQ(range.yMax, 100);
+  t.outdoor.assign(t.outdoor.size(), 1e-56);  // traces far below the rest
+  EXPECT_DOUBLE_EQ(RangeOf(ConcentrationCurves(t, ConcUnit::MgPerCubicMetre, 100, true), true).yMin,
+                   1e-4);
   EXPECT_FALSE(PpmAvailable(0));
   EXPECT_FALSE(PpmAvailable(std::nan("")));
 }
@@ -138,19 +141,23 @@ TEST_F(PlotOfARealRun, ReadsTheFileTheRunWrote) {
 
   TfrmConcentrationPlot plot(nullptr, Csv(), run_->ScenarioRecord.MolecularWeight);
   ASSERT_TRUE(plot.HasData());
-  auto *chart = plot.findChild<QChartView *>("chartConcentrations")->chart();
-  EXPECT_EQ(chart->series().size(), t.HasZone2() ? 4 : 3);
-  const auto *person = static_cast<QLineSeries *>(chart->series().last());
+  // The chart is made anew for every change of unit or axis.
+  auto chart = [&] { return plot.findChild<QChartView *>("chartConcentrations")->chart(); };
+  EXPECT_EQ(chart()->series().size(), t.HasZone2() ? 4 : 3);
+  const auto *person = static_cast<QLineSeries *>(chart()->series().last());
   EXPECT_EQ(person->count(), t.Rows());
   EXPECT_DOUBLE_EQ(person->at(50).y(), t.person[50]);
 
   plot.SetPpm(true);
   EXPECT_EQ(plot.findChild<QComboBox *>("cbUnits")->currentIndex(), 1);
-  person = static_cast<QLineSeries *>(chart->series().last());
+  person = static_cast<QLineSeries *>(chart()->series().last());
   EXPECT_DOUBLE_EQ(person->at(50).y(),
                    24.453 * t.person[50] / run_->ScenarioRecord.MolecularWeight);
   plot.SetLogScale(true);
-  person = static_cast<QLineSeries *>(chart->series().last());
+  EXPECT_EQ(chart()->axes().size(), 2);
+  ASSERT_EQ(chart()->axes(Qt::Vertical).size(), 1);
+  EXPECT_EQ(chart()->axes(Qt::Vertical).first()->type(), QAbstractAxis::AxisTypeLogValue);
+  person = static_cast<QLineSeries *>(chart()->series().last());
   EXPECT_EQ(person->count(), t.Rows() - 1);  // the first row's zero is left out
   EXPECT_TRUE(plot.findChild<QLabel *>("lblPlotStatus")->text().contains("121 rows"));
 

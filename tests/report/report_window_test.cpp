@@ -14,6 +14,7 @@
 #include "lumo_state.h"
 #include "message_recorder.h"
 #include "recording_canvas.h"
+#include "report_printing.h"
 #include "report_test_support.h"
 
 namespace {
@@ -207,6 +208,22 @@ TEST(ReportWindow, SavesBothPagesAsAPdfFile) {
   EXPECT_FALSE(w.SavePdfTo(dir.filePath("no/such/folder/report.pdf")));
   ASSERT_EQ(messages.Count(), 1);
   EXPECT_TRUE(messages.LastText().contains("could not be written"));
+}
+
+// Print Both Pages runs two jobs on the one printer the user chose; a
+// printer takes a second job after the first has ended.
+TEST(ReportWindow, APrinterTakesASecondJob) {
+  Scenario s;
+  TfrmPrint w(nullptr, &s.state);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("job.pdf");
+  auto printer = lumo::controls::MakePdfCanvas(path);
+  ASSERT_TRUE(lumo::report::PrintReportPage(*printer, w.Content().page1, "page 1"));
+  ASSERT_TRUE(lumo::report::PrintReportPage(*printer, w.Content().page2, "page 2"));
+  printer.reset();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("%PDF"));
 }
 
 }  // namespace

@@ -1,88 +1,92 @@
-// Time of a 365-day two-zone run of the factory-default painting event, as
-// the program drives it: hourly reports to a CSV file, six emission
-// increments (one priming day and two painting periods, each with a fast and
-// a slow exponential), a professional painter in the painted zone while the
-// work goes on. Reported per simulated day. The same run without increments
-// shows what the mass balance and bookkeeping alone cost.
+// A year of each painting job (tests/engine/painting_jobs.h), hourly reports
+// to a CSV file as the program writes them, timed three ways:
+//  - RunningSums: the engine as shipped;
+//  - Direct: the same run with every increment evaluated from its definition
+//    at every Runge-Kutta stage, the straightforward evaluation;
+//  - NoIncrements: the same run with the emission list emptied, the cost of
+//    the mass balance and the bookkeeping alone.
+// Each reports its time per simulated day. The ratios that matter: Direct /
+// RunningSums (how much the running sums save) and RunningSums / NoIncrements
+// (how much the increments still cost).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <stdexcept>
+#include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "lumo32.h"
+#include "core_run.h"
+#include "painting_jobs.h"
 
 namespace {
 
-constexpr float kDays = 365;
+using lumo::EmissionEvaluation;
+using lumo_test::PaintingJob;
 
-struct DefaultEventRun {
-  std::vector<float> flowsOne{476.3f, 476.3f};
-  std::vector<float> flowsTwo{4286.5f, 4286.5f, 2344.3f, 2344.3f};
-  std::vector<ActivityRecord> pattern{{0, 0.0f, 13.3f}};
-  std::vector<OverrideRecord> painting{
-      {1, 0.375f, 0.66042f, 27.5f}, {1, 0.66042f, 0.70833f, 27.5f}, {1, 1.375f, 1.46944f, 27.5f}};
-  std::vector<int32_t> primaryDays{1, 1, 1, 1, 1, 0, 0};
-  // Fast exponential 233.25/h and slow 0.00876/h, both × 24; 10 % of the mass
-  // in the fast one. Primer 25,985 mg over 6:51; paint 12,992 mg over 1:09 and 2:16.
-  std::vector<EmissionRateIncrementalRecord> increments{
-      {1, 0.375f, 2598.5f, 5598.0f, 0.285417f},  {1, 0.375f, 23386.5f, 0.21024f, 0.285417f},
-      {1, 0.66042f, 437.3f, 5598.0f, 0.047917f}, {1, 0.66042f, 3935.5f, 0.21024f, 0.047917f},
-      {1, 1.375f, 861.9f, 5598.0f, 0.094444f},   {1, 1.375f, 7757.3f, 0.21024f, 0.094444f}};
-  std::string csvPath = (std::filesystem::temp_directory_path() / "bench_engine.csv").string();
-  TransferRecord record{};
+constexpr int kDays = 365;
 
-  explicit DefaultEventRun(bool withIncrements) {
-    TransferRecord &r = record;
-    r.Zones = 2;
-    r.AirFlowRecordOne = {2, flowsOne.data()};
-    r.AirFlowRecordTwo = {4, flowsTwo.data()};
-    r.VolumeRecord = {44.10f, 396.90f};
-    r.PrimaryActivityList = {1, pattern.data()};
-    r.SecondaryActivityList = {1, pattern.data()};
-    r.OverrideActivityList = {3, painting.data()};
-    r.PrimaryDaysList = primaryDays.data();
-    r.EmissionRateIncrementalList = {withIncrements ? 6 : 0, increments.data()};
-    r.SaturationConcentration = 9e33f;
-    r.EndTime = kDays;
-    r.ReportInterval = 1.0f / 24;
-    r.EventsPerYear = 200;
-    r.BodyWeight = 71.8f;
-    r.YearsofExposure = 25;
-    r.AverageLifeTime = 75 * 365.25f;
-    r.filename = csvPath.data();
-  }
-  ~DefaultEventRun() { std::filesystem::remove(csvPath); }
+const std::filesystem::path &workDirectory() {
+  static const std::filesystem::path dir = [] {
+    auto path = std::filesystem::temp_directory_path() / "lumo_bench_engine";
+    std::filesystem::create_directories(path);
+    return path;
+  }();
+  return dir;
+}
 
-  void run() {
-    if (_InitLmuo(&record, nullptr, csvPath.c_str()) != 1) throw std::runtime_error("rejected");
-    while (_OneLoop() <= 99.99) {
-    }
-    _GetValues();
-  }
-};
+// The jobs are built once; their records point into the scenarios.
+const lumo::LumoTransfer &job(PaintingJob which) {
+  static std::map<PaintingJob, std::unique_ptr<lumo::LumoTransfer>> jobs;
+  auto &slot = jobs[which];
+  if (!slot) slot = lumo_test::makePaintingJob(which, kDays, workDirectory().string());
+  return *slot;
+}
 
-void runYear(benchmark::State &state, bool withIncrements) {
-  DefaultEventRun year(withIncrements);
+enum class Variant { kRunningSums, kDirect, kNoIncrements };
+
+void runYear(benchmark::State &state, PaintingJob which, Variant variant) {
+  TransferRecord record = job(which).Record();
+  const int increments = record.EmissionRateIncrementalList.Entries;
+  if (variant == Variant::kNoIncrements) record.EmissionRateIncrementalList.Entries = 0;
+  const EmissionEvaluation evaluation =
+      variant == Variant::kDirect ? EmissionEvaluation::kDirect : EmissionEvaluation::kRunningSums;
+  const std::string csv =
+      (workDirectory() / (std::string(lumo_test::jobName(which)) + ".csv")).string();
   for (auto _ : state) {
-    year.run();
-    benchmark::DoNotOptimize(year.record.ExecutionResultsRecord);
+    benchmark::DoNotOptimize(lumo_test::runCoreResults(record, evaluation, csv.c_str()));
   }
+  state.counters["increments"] = record.EmissionRateIncrementalList.Entries;
+  state.counters["job_increments"] = increments;
   state.counters["time_per_simulated_day"] = benchmark::Counter(
       kDays, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_DefaultPaintingEvent365Days(benchmark::State &state) {
-  runYear(state, true);
+void registerJob(PaintingJob which, int directIterations) {
+  const std::string name = std::string("Year/") + lumo_test::jobName(which);
+  benchmark::RegisterBenchmark((name + "/RunningSums").c_str(), runYear, which,
+                               Variant::kRunningSums)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((name + "/NoIncrements").c_str(), runYear, which,
+                               Variant::kNoIncrements)
+      ->Unit(benchmark::kMillisecond);
+  auto *direct =
+      benchmark::RegisterBenchmark((name + "/Direct").c_str(), runYear, which, Variant::kDirect)
+          ->Unit(benchmark::kMillisecond);
+  // A year of hundreds of increments evaluated directly takes a minute or
+  // more: one run is measure enough.
+  if (directIterations > 0) direct->Iterations(directIterations);
 }
-void BM_NoEmissionIncrements365Days(benchmark::State &state) {
-  runYear(state, false);
-}
-
-BENCHMARK(BM_DefaultPaintingEvent365Days)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NoEmissionIncrements365Days)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+  registerJob(PaintingJob::kFactoryDefault, 0);
+  registerJob(PaintingJob::kHighRiseEntireFloor, 1);
+  registerJob(PaintingJob::kHighRiseHalfBuilding, 1);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::filesystem::remove_all(workDirectory());
+  return 0;
+}

@@ -8,6 +8,9 @@ namespace {
 
 // e^{-x} rounds to exactly 0 beyond x ≈ 745.13.
 constexpr double kVanishedExponent = 750.0;
+// Carried values stay above e^{-700}, well inside the normal range.
+constexpr double kCarriedExponentLimit = 700.0;
+constexpr int kFreshEvery = 64;
 
 }  // namespace
 
@@ -22,17 +25,45 @@ void DecayGroup::add(const DecayTail &tail) {
   } else {
     amplitude_ = amplitude_ + tail.amplitude * std::exp(-rate_ * (reference_ - tail.from));
   }
+  carried_ = false;
 }
 
-double DecayGroup::at(double s) {
-  if (empty_) return 0.0;
+double DecayGroup::decayOver(double elapsed) {
+  for (const Decay &d : decays_) {
+    if (d.elapsed == elapsed) return d.factor;
+  }
+  Decay &d = decays_[nextDecay_++ % decays_.size()];
+  d = {elapsed, std::exp(-rate_ * elapsed)};
+  return d.factor;
+}
+
+double DecayGroup::evaluateAfresh(double s) {
   const double exponent = rate_ * (s - reference_);
   if (exponent > kVanishedExponent) {
     empty_ = true;
     amplitude_ = 0.0;
+    carried_ = false;
     return 0.0;
   }
-  return amplitude_ * std::exp(-exponent);
+  value_ = amplitude_ * std::exp(-exponent);
+  clock_ = s;
+  carriedSteps_ = 0;
+  // Carry only decaying values, and only while they stay normal numbers.
+  carried_ = rate_ > 0.0 && exponent < kCarriedExponentLimit;
+  if (carried_) carryUntil_ = s + (kCarriedExponentLimit - exponent) / rate_;
+  return value_;
+}
+
+double DecayGroup::at(double s) {
+  if (empty_) return 0.0;
+  if (!carried_ || s < clock_ || s > carryUntil_ || ++carriedSteps_ >= kFreshEvery) {
+    return evaluateAfresh(s);
+  }
+  if (s != clock_) {
+    value_ = value_ * decayOver(s - clock_);
+    clock_ = s;
+  }
+  return value_;
 }
 
 }  // namespace lumo

@@ -61,7 +61,7 @@ class RunningSumEmissionModel final : public EmissionModel {
   };
 
   void restart() const;
-  void evaluate(double s) const;
+  void evaluate(double s, const NodeTable &nodes) const;
 
   std::vector<Pending> sources_;  // by start, ties in list order
 
@@ -73,6 +73,8 @@ class RunningSumEmissionModel final : public EmissionModel {
   mutable bool started_ = false;
   mutable double lastClock_ = 0.0;
   mutable std::array<double, kMaxNodes> ratePerNode_{};  // mg/day at lastClock_
+  mutable std::array<double, kMaxNodes> termPerNode_{};  // ratePerNode_ × 1/V
+  std::vector<int> sourceNodes_;                         // nodes with a source, ascending
 };
 
 }  // namespace lumo

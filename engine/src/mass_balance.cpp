@@ -5,25 +5,40 @@ namespace lumo {
 MassBalance::MassBalance(const NodeTable &nodes, const EmissionModel &emissions,
                          const std::vector<SinkNode> &sinks)
     : nodes_(nodes), emissions_(emissions), sinks_(sinks) {
+  std::array<int, kMaxNodes> terms{};
   for (const ZonePair &pair : nodes_.pairs) {
-    NodeFlows &in = flows_[pair.to];
-    NodeFlows &out = flows_[pair.from];
-    in.terms[in.count++] = {pair.from, nodes_.invVolume[pair.to] * pair.flow};
-    out.terms[out.count++] = {pair.from, -(nodes_.invVolume[pair.from] * pair.flow)};
+    const int in = terms[pair.to]++;
+    factor_[in][pair.to] = nodes_.invVolume[pair.to] * pair.flow;
+    from_[in][pair.to] = pair.from;
+    const int out = terms[pair.from]++;
+    factor_[out][pair.from] = -(nodes_.invVolume[pair.from] * pair.flow);
+    from_[out][pair.from] = pair.from;
   }
+}
+
+template <int N>
+void MassBalance::addFlows(const double *C, double *dC) const {
+  // One scalar per node, so that the sums stay in registers.
+  static_assert(N == 2 || N == 3);
+  double sum0 = 0.0, sum1 = 0.0, sum2 = 0.0;
+  for (int j = 0; j < 2 * (N - 1); ++j) {
+    sum0 += factor_[j][0] * C[from_[j][0]];
+    sum1 += factor_[j][1] * C[from_[j][1]];
+    if constexpr (N == 3) sum2 += factor_[j][2] * C[from_[j][2]];
+  }
+  dC[0] = sum0;
+  dC[1] = sum1;
+  if constexpr (N == 3) dC[2] = sum2;
 }
 
 void MassBalance::derivative(double s, const double *x, double *dx) const {
   const int n = nodes_.count;
   const double *C = x;
   double *dC = dx;
-  for (int i = 0; i < n; ++i) {
-    const NodeFlows &flows = flows_[i];
-    double sum = 0.0;
-    for (std::size_t j = 0; j < flows.count; ++j) {
-      sum += flows.terms[j].factor * C[flows.terms[j].node];
-    }
-    dC[i] = sum;
+  if (n == 3) {
+    addFlows<3>(C, dC);
+  } else {
+    addFlows<2>(C, dC);
   }
 
   emissions_.addTo(s, nodes_, dC);

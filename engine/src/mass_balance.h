@@ -26,21 +26,19 @@ class MassBalance {
   void derivative(double s, const double *x, double *dx) const;
 
  private:
-  // The airflow terms of one node in pair-table order: dC_i += factor × C[node],
-  // with factor = +Q/V_i for air coming in from `node`, -Q/V_i for air leaving
-  // (node = i). Gathered per node, each node's sum stays in a register.
-  struct FlowTerm {
-    int node;
-    double factor;
-  };
-  static constexpr std::size_t kMaxFlowTerms = 2 * (kMaxNodes - 1);
-  struct NodeFlows {
-    std::size_t count = 0;
-    std::array<FlowTerm, kMaxFlowTerms> terms{};
-  };
+  // The airflow terms in pair-table order. Every node has 2(N - 1) of them
+  // (a pair in and a pair out for every other node); term j of node i adds
+  // factor[j][i] × C[from[j][i]], with factor = +Q/V_i for air coming in and
+  // -Q/V_i for air leaving (from = i). Held term by term across the nodes, so
+  // that the nodes' sums are formed side by side.
+  static constexpr int kMaxFlowTerms = 2 * (kMaxNodes - 1);
+
+  template <int N>
+  void addFlows(const double *C, double *dC) const;
 
   const NodeTable &nodes_;
-  std::array<NodeFlows, kMaxNodes> flows_{};
+  std::array<std::array<double, kMaxNodes>, kMaxFlowTerms> factor_{};
+  std::array<std::array<int, kMaxNodes>, kMaxFlowTerms> from_{};
   const EmissionModel &emissions_;
   const std::vector<SinkNode> &sinks_;
 };

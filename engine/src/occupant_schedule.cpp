@@ -19,20 +19,48 @@ Whereabouts entryInForce(const std::vector<PatternEntry> &pattern, double tau) {
   return {false, 0, 0.0};
 }
 
-}  // namespace
+// floor(x) for |x| < 2^62, through the integer conversion the processor does
+// in one instruction; the same value as std::floor, which is a library call
+// on the baseline instruction set. Run clocks stay far inside that range.
+double wholePart(double x) {
+  const double truncated = static_cast<double>(static_cast<long long>(x));
+  return truncated > x ? truncated - 1.0 : truncated;
+}
 
-DayPosition dayPosition(double s) {
-  double inWeek = s - 7.0 * std::floor(s / 7.0);
+double weekOf(double s) {
+  return wholePart(s / 7.0);
+}
+
+// The position of s in the week whose index (whole part of s / 7) is week.
+DayPosition positionInWeek(double s, double week) {
+  double inWeek = s - 7.0 * week;
   // Rounding of s / 7 can leave inWeek a hair below 0 (just before a week
   // boundary) or at 7 (just before it, from below): fold both back.
   if (inWeek < 0.0) inWeek += 7.0;
-  int slot = static_cast<int>(std::floor(inWeek));
+  int slot = static_cast<int>(wholePart(inWeek));
   double timeOfDay = inWeek - slot;
   if (slot >= 7) {  // midnight at the start of slot 0
     slot = 0;
     timeOfDay = 0.0;
   }
   return {slot, timeOfDay};
+}
+
+// The smallest clock value whose week index is at least week.
+double firstClockOfWeek(double week) {
+  double s = 7.0 * week;
+  while (weekOf(s) >= week) s = std::nextafter(s, -INFINITY);
+  while (weekOf(s) < week) s = std::nextafter(s, INFINITY);
+  return s;
+}
+
+constexpr double kClockRange = 0x1p52;  // wholePart and the week bounds hold within it
+
+}  // namespace
+
+DayPosition dayPosition(double s) {
+  if (!(std::fabs(s) < kClockRange)) return {0, 0.0};  // beyond any run's clock
+  return positionInWeek(s, weekOf(s));
 }
 
 OccupantSchedule::OccupantSchedule(std::vector<PatternEntry> primary,
@@ -51,7 +79,13 @@ Whereabouts OccupantSchedule::at(double s) const {
     const OverrideEntry &o = overrides_[static_cast<std::size_t>(override)];
     return {true, o.zone, o.breathingRate};
   }
-  const DayPosition day = dayPosition(s);
+  if (!(s >= weekFrom_ && s < weekUntil_) && std::fabs(s) < kClockRange) {
+    week_ = weekOf(s);
+    weekFrom_ = firstClockOfWeek(week_);
+    weekUntil_ = firstClockOfWeek(week_ + 1.0);
+  }
+  const DayPosition day =
+      s >= weekFrom_ && s < weekUntil_ ? positionInWeek(s, week_) : dayPosition(s);
   const bool primary = primaryDays_[day.slot] == 1;
   return entryInForce(primary ? primary_ : secondary_, day.timeOfDay);
 }

@@ -39,6 +39,12 @@ class OccupantSchedule {
   std::vector<OverrideEntry> overrides_;
   OverrideTimeline overrideInForce_;
   std::array<int32_t, 7> primaryDays_;
+
+  // The week of the previous lookup: every clock in [weekFrom_, weekUntil_)
+  // has the week index week_, so the day position needs no division there.
+  mutable double week_ = 0.0;
+  mutable double weekFrom_ = 1.0;
+  mutable double weekUntil_ = 0.0;  // an empty range until the first lookup
 };
 
 // Day slot (0 … 6) and time of day (fraction of a day) of clock s; defined for

@@ -28,7 +28,11 @@ RunningSumEmissionModel::RunningSumEmissionModel(std::vector<EmissionSource> sou
     if (group == groups_.end())
       group = groups_.insert(groups_.end(), DecayGroup(src.node, src.rate));
     sources_.push_back({src, static_cast<int>(group - groups_.begin())});
+    if (std::find(sourceNodes_.begin(), sourceNodes_.end(), src.node) == sourceNodes_.end()) {
+      sourceNodes_.push_back(src.node);
+    }
   }
+  std::sort(sourceNodes_.begin(), sourceNodes_.end());
   applying_.reserve(sources_.size());
 }
 
@@ -38,7 +42,7 @@ void RunningSumEmissionModel::restart() const {
   for (DecayGroup &group : groups_) group = DecayGroup(group.node(), group.rate());
 }
 
-void RunningSumEmissionModel::evaluate(double s) const {
+void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
   if (started_ && s < lastClock_) restart();
   started_ = true;
   lastClock_ = s;
@@ -67,11 +71,12 @@ void RunningSumEmissionModel::evaluate(double s) const {
   applying_.resize(kept);
 
   for (DecayGroup &group : groups_) ratePerNode_[group.node()] += group.at(s);
+  for (int node : sourceNodes_) termPerNode_[node] = ratePerNode_[node] * nodes.invVolume[node];
 }
 
 void RunningSumEmissionModel::addTo(double s, const NodeTable &nodes, double *dC) const {
-  if (!started_ || s != lastClock_) evaluate(s);
-  for (int i = 0; i < nodes.count; ++i) dC[i] += ratePerNode_[i] / nodes.volume[i];
+  if (!started_ || s != lastClock_) evaluate(s, nodes);
+  for (int node : sourceNodes_) dC[node] += termPerNode_[node];
 }
 
 }  // namespace lumo

@@ -13,7 +13,9 @@ quint32 TCardinalEdit::Value() const {
   return ReadCardinal(text()).value_or(min_);
 }
 
-void TCardinalEdit::SetValue(quint32 v) { setText(FormatCardinal(FormatString(), CheckValue(v))); }
+void TCardinalEdit::SetValue(quint32 v) {
+  setText(FormatCardinal(FormatString(), CheckValue(v)));
+}
 
 int TCardinalEdit::CheckKeyChar(QChar c) const {
   if (c == u'\b') return kBackspace;
@@ -21,4 +23,6 @@ int TCardinalEdit::CheckKeyChar(QChar c) const {
   return kRefuse;
 }
 
-bool TCardinalEdit::SyntaxOk(const QString &candidate) const { return CardinalSyntaxOk(candidate); }
+bool TCardinalEdit::SyntaxOk(const QString &candidate) const {
+  return CardinalSyntaxOk(candidate);
+}

@@ -26,7 +26,9 @@ void TCommonEdit::SetValidate(bool on) {
   SetValue2();
 }
 
-QColor TCommonEdit::FontColor() const { return palette().color(QPalette::Text); }
+QColor TCommonEdit::FontColor() const {
+  return palette().color(QPalette::Text);
+}
 
 void TCommonEdit::SetFontColor(const QColor &color) {
   QPalette p = palette();
@@ -39,9 +41,13 @@ bool TCommonEdit::EmptyOrSign() const {
          candidate_ == QLatin1String("+");
 }
 
-int TCommonEdit::CheckKeyChar(QChar) const { return kRefuse; }
+int TCommonEdit::CheckKeyChar(QChar) const {
+  return kRefuse;
+}
 
-bool TCommonEdit::SyntaxOk(const QString &) const { return true; }
+bool TCommonEdit::SyntaxOk(const QString &) const {
+  return true;
+}
 
 bool TCommonEdit::IsValidChar(QChar c) {
   const QString t = text();

@@ -101,7 +101,9 @@ void TCustomNumEdit::FormatText() {
   }
 }
 
-void TCustomNumEdit::UnFormatText() { setText(EditableText(text(), value_ < 0, QLocale())); }
+void TCustomNumEdit::UnFormatText() {
+  setText(EditableText(text(), value_ < 0, QLocale()));
+}
 
 bool TCustomNumEdit::Valid(double x) {
   if (!validate_ || (min_ <= x && x <= max_)) return true;

@@ -11,8 +11,7 @@
 
 using namespace lumo::controls;
 
-TfrmDispChemicals::TfrmDispChemicals(const QString &title, const QString &fileName,
-                                     QWidget *parent)
+TfrmDispChemicals::TfrmDispChemicals(const QString &title, const QString &fileName, QWidget *parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("TfrmDispChemicals"));
   setWindowTitle(title);

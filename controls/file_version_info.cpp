@@ -19,9 +19,9 @@ void TFileVersionInfo::SetExecutableFile(const QString &file) {
 }
 
 void TFileVersionInfo::Read() {
-  for (QString *p : {&countryCode_, &companyName_, &fileDescription_, &fileVersion_,
-                     &internalName_, &legalCopyright_, &legalTradeMarks_, &originalFilename_,
-                     &productName_, &productVersion_, &comments_}) {
+  for (QString *p : {&countryCode_, &companyName_, &fileDescription_, &fileVersion_, &internalName_,
+                     &legalCopyright_, &legalTradeMarks_, &originalFilename_, &productName_,
+                     &productVersion_, &comments_}) {
     p->clear();
   }
   QFile f(file_);
@@ -39,14 +39,14 @@ void TFileVersionInfo::Read() {
   const struct {
     const char *name;
     QString *target;
-  } kValues[] = {{"CompanyName", &companyName_},       {"FileDescription", &fileDescription_},
-                 {"FileVersion", &fileVersion_},       {"InternalName", &internalName_},
-                 {"LegalCopyright", &legalCopyright_}, {"LegalTradeMarks", &legalTradeMarks_},
+  } kValues[] = {{"CompanyName", &companyName_},           {"FileDescription", &fileDescription_},
+                 {"FileVersion", &fileVersion_},           {"InternalName", &internalName_},
+                 {"LegalCopyright", &legalCopyright_},     {"LegalTradeMarks", &legalTradeMarks_},
                  {"OriginalFilename", &originalFilename_}, {"ProductName", &productName_},
-                 {"ProductVersion", &productVersion_}, {"Comments", &comments_}};
+                 {"ProductVersion", &productVersion_},     {"Comments", &comments_}};
   for (const auto &v : kValues) {
-    const QString key = QStringLiteral("\\StringFileInfo\\") + countryCode_ + u'\\' +
-                        QLatin1String(v.name);
+    const QString key =
+        QStringLiteral("\\StringFileInfo\\") + countryCode_ + u'\\' + QLatin1String(v.name);
     if (block->values.contains(key)) *v.target = block->values.value(key);
   }
 }

@@ -8,7 +8,9 @@
 namespace lumo::controls {
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("GridFile", text); }
+QString Tr(const char *text) {
+  return QCoreApplication::translate("GridFile", text);
+}
 
 std::optional<int> ReadInt(const QString &text, int min, int max) {
   static const QRegularExpression integer(QStringLiteral("^[+-]?\\d{1,10}$"));
@@ -87,7 +89,9 @@ GridFileReading ReadGridFile(const QString &text) {
       }
       case 3: {
         const auto h = ReadInt(line, 1, kGridMaxSize);
-        if (!h) return fail(n, Tr("the default row height is not a number from 1 to %1").arg(kGridMaxSize));
+        if (!h)
+          return fail(n,
+                      Tr("the default row height is not a number from 1 to %1").arg(kGridMaxSize));
         reading.steps.append({GridFileStep::DefaultRowHeight, *h, 0, {}});
         continue;
       }
@@ -98,7 +102,8 @@ GridFileReading ReadGridFile(const QString &text) {
         reading.steps.append({GridFileStep::Caption2, 0, 0, line});
         continue;
       case 6:
-        reading.steps.append({GridFileStep::Placement, line == QLatin1String("Top") ? 1 : 0, 0, {}});
+        reading.steps.append(
+            {GridFileStep::Placement, line == QLatin1String("Top") ? 1 : 0, 0, {}});
         continue;
       default:
         break;
@@ -107,22 +112,26 @@ GridFileReading ReadGridFile(const QString &text) {
       const auto m = rowLine.match(line);
       const auto r = m.hasMatch() ? ReadInt(m.captured(1), 0, rows - 1) : std::nullopt;
       const auto h = m.hasMatch() ? ReadInt(m.captured(2), 0, kGridMaxSize) : std::nullopt;
-      if (!r || !h) return fail(n, Tr("the row height line does not name a row of the grid and a height"));
+      if (!r || !h)
+        return fail(n, Tr("the row height line does not name a row of the grid and a height"));
       reading.steps.append({GridFileStep::RowHeight, *r, *h, {}});
     } else if (line.startsWith(QLatin1String("Column"))) {
       const auto m = colLine.match(line);
       const auto c = m.hasMatch() ? ReadInt(m.captured(1), 0, cols - 1) : std::nullopt;
       const auto w = m.hasMatch() ? ReadInt(m.captured(2), 0, kGridMaxSize) : std::nullopt;
-      if (!c || !w) return fail(n, Tr("the column width line does not name a column of the grid and a width"));
+      if (!c || !w)
+        return fail(n, Tr("the column width line does not name a column of the grid and a width"));
       reading.steps.append({GridFileStep::ColWidth, *c, *w, {}});
     } else if (const qsizetype first = line.indexOf(d); first >= 0) {
       const qsizetype second = line.indexOf(d, first + 1);
       const auto c = ReadInt(line.left(first), 0, cols - 1);
-      const auto r = second < 0 ? std::nullopt : ReadInt(line.mid(first + 1, second - first - 1), 0, rows - 1);
+      const auto r =
+          second < 0 ? std::nullopt : ReadInt(line.mid(first + 1, second - first - 1), 0, rows - 1);
       if (!c || !r) {
-        return fail(n, Tr("the cell line does not name a cell within the grid's %1 rows and %2 columns")
-                           .arg(rows)
-                           .arg(cols));
+        return fail(
+            n, Tr("the cell line does not name a cell within the grid's %1 rows and %2 columns")
+                   .arg(rows)
+                   .arg(cols));
       }
       reading.steps.append({GridFileStep::Cell, *c, *r, line.mid(second + 1)});
     }

@@ -52,12 +52,21 @@ struct GridFileData {
 QString WriteGridFile(const GridFileData &data);
 
 struct GridFileStep {
-  enum Kind { Delimiter, Size, DefaultRowHeight, Caption1, Caption2, Placement, RowHeight,
-              ColWidth, Cell };
+  enum Kind {
+    Delimiter,
+    Size,
+    DefaultRowHeight,
+    Caption1,
+    Caption2,
+    Placement,
+    RowHeight,
+    ColWidth,
+    Cell
+  };
   Kind kind;
-  int a = 0;  // Size: rows; RowHeight: row; ColWidth: column; Cell: column;
-              // DefaultRowHeight: the height; Placement: 1 for top, 0 for bottom
-  int b = 0;  // Size: columns; RowHeight: height; ColWidth: width; Cell: row
+  int a = 0;     // Size: rows; RowHeight: row; ColWidth: column; Cell: column;
+                 // DefaultRowHeight: the height; Placement: 1 for top, 0 for bottom
+  int b = 0;     // Size: columns; RowHeight: height; ColWidth: width; Cell: row
   QString text;  // Delimiter, captions, cell text
 };
 

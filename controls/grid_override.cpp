@@ -28,5 +28,6 @@ TLUMOGridOverride::TLUMOGridOverride(QWidget *parent) : TqvStringGrid(parent) {
 }
 
 void TLUMOGridOverride::NumberRows() {
-  for (int r = FixedRows(); r < RowCount(); ++r) SetCells(0, r, QString::number(r - FixedRows() + 1));
+  for (int r = FixedRows(); r < RowCount(); ++r)
+    SetCells(0, r, QString::number(r - FixedRows() + 1));
 }

@@ -13,7 +13,9 @@ qint32 TIntegerEdit::Value() const {
   return ReadInteger(text()).value_or(min_);
 }
 
-void TIntegerEdit::SetValue(qint32 v) { setText(FormatInteger(FormatString(), CheckValue(v))); }
+void TIntegerEdit::SetValue(qint32 v) {
+  setText(FormatInteger(FormatString(), CheckValue(v)));
+}
 
 int TIntegerEdit::CheckKeyChar(QChar c) const {
   if (c == u'\b') return kBackspace;
@@ -21,4 +23,6 @@ int TIntegerEdit::CheckKeyChar(QChar c) const {
   return kRefuse;
 }
 
-bool TIntegerEdit::SyntaxOk(const QString &candidate) const { return IntegerSyntaxOk(candidate); }
+bool TIntegerEdit::SyntaxOk(const QString &candidate) const {
+  return IntegerSyntaxOk(candidate);
+}

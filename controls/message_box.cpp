@@ -24,8 +24,8 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
 class ModalMessageSink : public MessageSink {
  public:
   MsgButton Show(QWidget *parent, const MessageRequest &request) override {
-    QMessageBox box(ToQtIcon(request.icon), request.caption, request.text,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(ToQtIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
+                    parent);
     const struct {
       MsgButton ours;
       QMessageBox::StandardButton qt;

@@ -4,7 +4,9 @@ namespace lumo::controls {
 
 MessageRecorder::MessageRecorder() : previous_(SetMessageSink(this)) {}
 
-MessageRecorder::~MessageRecorder() { SetMessageSink(previous_); }
+MessageRecorder::~MessageRecorder() {
+  SetMessageSink(previous_);
+}
 
 MsgButton MessageRecorder::Show(QWidget *, const MessageRequest &request) {
   messages_.append(request);

@@ -10,7 +10,9 @@ TLUMOBtnMoreInfo::TLUMOBtnMoreInfo(QWidget *parent) : QPushButton(parent) {
   connect(this, &QPushButton::clicked, this, &TLUMOBtnMoreInfo::OpenDialog);
 }
 
-void TLUMOBtnMoreInfo::SetString(const QString &text) { text_ = text.left(kMaxTextLength); }
+void TLUMOBtnMoreInfo::SetString(const QString &text) {
+  text_ = text.left(kMaxTextLength);
+}
 
 void TLUMOBtnMoreInfo::LoadGlyph(const QString &path) {
   const QPixmap glyph = lumo::controls::LoadGlyph(path);

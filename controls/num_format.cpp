@@ -16,7 +16,9 @@ struct MaskSection {
   bool hasPlaceholder = false;
 };
 
-bool IsPlaceholder(QChar c) { return c == u'0' || c == u'#'; }
+bool IsPlaceholder(QChar c) {
+  return c == u'0' || c == u'#';
+}
 
 MaskSection ParseSection(const QString &mask) {
   MaskSection s;

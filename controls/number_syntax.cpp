@@ -21,7 +21,8 @@ struct Conversion {
 // one of `kinds`; flags, width (at most 2 digits) and precision (at most 2
 // digits) are kept.
 std::optional<Conversion> ParseFormat(const QString &format, const QString &kinds) {
-  static const QRegularExpression spec(QStringLiteral("^%([-+ #0]*)(\\d{0,2})(?:\\.(\\d{0,2}))?([A-Za-z])"));
+  static const QRegularExpression spec(
+      QStringLiteral("^%([-+ #0]*)(\\d{0,2})(?:\\.(\\d{0,2}))?([A-Za-z])"));
   Conversion conv;
   bool found = false;
   QString *out = &conv.before;
@@ -102,7 +103,8 @@ QString FormatReal(const QString &format, double v) {
   auto conv = ParseFormat(format, QStringLiteral("feEgGF"));
   if (!conv) conv = ParseFormat(QStringLiteral("%g"), QStringLiteral("g"));
   QString spec = conv->spec;
-  if ((conv->kind == u'g' || conv->kind == u'G') && !spec.contains(u'.')) spec += QLatin1String(".15");
+  if ((conv->kind == u'g' || conv->kind == u'G') && !spec.contains(u'.'))
+    spec += QLatin1String(".15");
   spec += conv->kind;
   return Literal(conv->before) + QString::asprintf(spec.toLatin1().constData(), v) +
          Literal(conv->after);

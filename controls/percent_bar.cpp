@@ -4,7 +4,9 @@
 
 #include "percent_geometry.h"
 
-TPERCENT::TPERCENT(QWidget *parent) : QWidget(parent) { resize(90, 20); }
+TPERCENT::TPERCENT(QWidget *parent) : QWidget(parent) {
+  resize(90, 20);
+}
 
 void TPERCENT::SetPercentShaded(int percent) {
   percent_ = std::clamp(percent, 0, 100);

@@ -37,7 +37,9 @@ int PixelHeight(double pointSize, int dpi) {
   return static_cast<int>(std::lround(std::fabs(pointSize * dpi / 72.0)));
 }
 
-std::unique_ptr<PrintCanvas> OpenPrintCanvas(QWidget *parent) { return Chooser()(parent); }
+std::unique_ptr<PrintCanvas> OpenPrintCanvas(QWidget *parent) {
+  return Chooser()(parent);
+}
 
 PrinterChooser SetPrinterChooser(PrinterChooser chooser) {
   PrinterChooser previous = Chooser();

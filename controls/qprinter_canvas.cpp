@@ -22,9 +22,15 @@ void QPrinterCanvas::EndDoc() {
   if (painter_.isActive()) painter_.end();
 }
 
-int QPrinterCanvas::PageWidth() const { return printer_->width(); }
-int QPrinterCanvas::PageHeight() const { return printer_->height(); }
-int QPrinterCanvas::VerticalDpi() const { return printer_->logicalDpiY(); }
+int QPrinterCanvas::PageWidth() const {
+  return printer_->width();
+}
+int QPrinterCanvas::PageHeight() const {
+  return printer_->height();
+}
+int QPrinterCanvas::VerticalDpi() const {
+  return printer_->logicalDpiY();
+}
 
 QFont QPrinterCanvas::QtFont() const {
   QFont f(font_.face);

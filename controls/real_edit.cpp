@@ -14,7 +14,9 @@ double TRealEdit::Value() const {
   return ReadReal(text()).value_or(min_);
 }
 
-void TRealEdit::SetValue(double v) { setText(FormatReal(FormatString(), CheckValue(v)).toUpper()); }
+void TRealEdit::SetValue(double v) {
+  setText(FormatReal(FormatString(), CheckValue(v)).toUpper());
+}
 
 int TRealEdit::CheckKeyChar(QChar c) const {
   if (c == u'\b') return kBackspace;
@@ -22,4 +24,6 @@ int TRealEdit::CheckKeyChar(QChar c) const {
   return kRefuse;
 }
 
-bool TRealEdit::SyntaxOk(const QString &candidate) const { return RealSyntaxOk(candidate); }
+bool TRealEdit::SyntaxOk(const QString &candidate) const {
+  return RealSyntaxOk(candidate);
+}

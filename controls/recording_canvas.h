@@ -22,8 +22,7 @@ struct PrintOp {
 
 class RecordingCanvas : public PrintCanvas {
  public:
-  RecordingCanvas(int pageWidth = 2400, int pageHeight = 3200, int dpi = 300,
-                  int charWidth = 20);
+  RecordingCanvas(int pageWidth = 2400, int pageHeight = 3200, int dpi = 300, int charWidth = 20);
 
   // When false, BeginDoc fails (a printer that cannot be opened).
   void SetCanStart(bool canStart) { canStart_ = canStart; }

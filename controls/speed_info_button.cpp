@@ -9,7 +9,9 @@ TLUMOSpeedInfo::TLUMOSpeedInfo(QWidget *parent) : QToolButton(parent) {
   connect(this, &QToolButton::clicked, this, &TLUMOSpeedInfo::OpenDialog);
 }
 
-void TLUMOSpeedInfo::SetString(const QString &text) { text_ = text.left(kMaxTextLength); }
+void TLUMOSpeedInfo::SetString(const QString &text) {
+  text_ = text.left(kMaxTextLength);
+}
 
 void TLUMOSpeedInfo::LoadGlyph(const QString &path) {
   const QPixmap glyph = lumo::controls::LoadGlyph(path);

@@ -113,14 +113,18 @@ void TqvStringGrid::SetFixedCols(int cols) {
   RefreshCellFlags();
 }
 
-int TqvStringGrid::DefaultRowHeight() const { return verticalHeader()->defaultSectionSize(); }
+int TqvStringGrid::DefaultRowHeight() const {
+  return verticalHeader()->defaultSectionSize();
+}
 
 void TqvStringGrid::SetDefaultRowHeight(int height) {
   verticalHeader()->setDefaultSectionSize(height);
   for (int r = 0; r < rowCount(); ++r) setRowHeight(r, height);
 }
 
-int TqvStringGrid::DefaultColWidth() const { return horizontalHeader()->defaultSectionSize(); }
+int TqvStringGrid::DefaultColWidth() const {
+  return horizontalHeader()->defaultSectionSize();
+}
 
 bool TqvStringGrid::SelectCell(int col, int row) const {
   return row >= fixedRows_ && col >= fixedCols_;
@@ -230,8 +234,8 @@ bool TqvStringGrid::SaveToFile(const QString &fileName) {
     lumo::platform::ReplaceFileContents(fileName.toStdString(),
                                         WriteGridFile(data).toUtf8().toStdString());
   } catch (const lumo::platform::FileError &) {
-    ShowMessage(this, tr("Error"), tr("%1 is not a valid file name.").arg(fileName),
-                MsgIcon::Error, MsgButton::Ok);
+    ShowMessage(this, tr("Error"), tr("%1 is not a valid file name.").arg(fileName), MsgIcon::Error,
+                MsgButton::Ok);
     return false;
   }
   return true;

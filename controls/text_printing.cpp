@@ -34,8 +34,8 @@ QStringList WrapLine(const QString &line, int width,
 bool PrintViewerText(PrintCanvas &canvas, const QString &title, const PrintFont &headingFont,
                      const PrintFont &bodyFont, const QStringList &lines) {
   if (!canvas.BeginDoc(title)) return false;
-  const int h = std::max(1, static_cast<int>(1.5 * PixelHeight(canvas.Font().pointSize,
-                                                               canvas.VerticalDpi())));
+  const int h = std::max(
+      1, static_cast<int>(1.5 * PixelHeight(canvas.Font().pointSize, canvas.VerticalDpi())));
   const int x = canvas.PageWidth() * 10 / 215;
   canvas.SetFont(headingFont);
   canvas.TextOut(x, h, title);
@@ -57,9 +57,8 @@ bool PrintViewerText(PrintCanvas &canvas, const QString &title, const PrintFont 
   return true;
 }
 
-bool PrintHelpButtonsText(PrintCanvas &canvas, const QString &heading,
-                          const PrintFont &headingFont, const PrintFont &bodyFont,
-                          const QStringList &lines) {
+bool PrintHelpButtonsText(PrintCanvas &canvas, const QString &heading, const PrintFont &headingFont,
+                          const PrintFont &bodyFont, const QStringList &lines) {
   if (!canvas.BeginDoc(heading)) return false;
   const int l = std::max(1, 2 * PixelHeight(canvas.Font().pointSize, canvas.VerticalDpi()));
   canvas.SetFont(headingFont);

@@ -28,8 +28,7 @@ bool PrintViewerText(PrintCanvas &canvas, const QString &title, const PrintFont 
 // The "About the Help Buttons" page: line height L = 2 x the canvas font's
 // pixel height; the heading at 90/215 of the page width on line 1, text line
 // k (from 1) at 10/215 on line k + 2; one page.
-bool PrintHelpButtonsText(PrintCanvas &canvas, const QString &heading,
-                          const PrintFont &headingFont, const PrintFont &bodyFont,
-                          const QStringList &lines);
+bool PrintHelpButtonsText(PrintCanvas &canvas, const QString &heading, const PrintFont &headingFont,
+                          const PrintFont &bodyFont, const QStringList &lines);
 
 }  // namespace lumo::controls

@@ -38,12 +38,14 @@ __attribute__((used)) const char kEmbeddedBlock[] =
     "\\StringFileInfo\\040904E4\\CompanyName=The LUMO developers\n"
     "\\StringFileInfo\\040904E4\\FileDescription=LUMO - inhalation exposure to chemicals from "
     "interior wall paint\n"
-    "\\StringFileInfo\\040904E4\\FileVersion=" LUMO_PROGRAM_VERSION "\n"
+    "\\StringFileInfo\\040904E4\\FileVersion=" LUMO_PROGRAM_VERSION
+    "\n"
     "\\StringFileInfo\\040904E4\\InternalName=lumo\n"
     "\\StringFileInfo\\040904E4\\LegalCopyright=The LUMO developers\n"
     "\\StringFileInfo\\040904E4\\OriginalFilename=lumo\n"
     "\\StringFileInfo\\040904E4\\ProductName=LUMO\n"
-    "\\StringFileInfo\\040904E4\\ProductVersion=" LUMO_PROGRAM_VERSION "\n"
+    "\\StringFileInfo\\040904E4\\ProductVersion=" LUMO_PROGRAM_VERSION
+    "\n"
     "\\StringFileInfo\\040904E4\\Comments=Two-zone indoor air model of paint emissions\n"
     "[LUMO VERSION BLOCK END]\n";
 
@@ -65,13 +67,15 @@ std::optional<VersionBlock> FindVersionBlock(QByteArrayView bytes) {
   // break, or at the very start.
   const QByteArray &begin = BeginMarker();
   qsizetype at = bytes.indexOf(begin);
-  while (at > 0 && bytes[at - 1] != '\0' && bytes[at - 1] != '\n') at = bytes.indexOf(begin, at + 1);
+  while (at > 0 && bytes[at - 1] != '\0' && bytes[at - 1] != '\n')
+    at = bytes.indexOf(begin, at + 1);
   if (at < 0) return std::nullopt;
   const qsizetype bodyStart = at + begin.size();
   // The end marker starts a line of the block.
   const qsizetype end = bytes.indexOf('\n' + EndMarker(), bodyStart);
   if (end < 0 || end - bodyStart > kMaxBlockBytes) return std::nullopt;
-  const QString body = QString::fromUtf8(bytes.sliced(bodyStart, std::max<qsizetype>(0, end - bodyStart)));
+  const QString body =
+      QString::fromUtf8(bytes.sliced(bodyStart, std::max<qsizetype>(0, end - bodyStart)));
   VersionBlock block;
   for (const QString &line : body.split(u'\n', Qt::SkipEmptyParts)) {
     const qsizetype eq = line.indexOf(u'=');

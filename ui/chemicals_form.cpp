@@ -33,6 +33,7 @@ TfrmChemicals::TfrmChemicals(const QString &chemsPath, QWidget *parent)
     : QDialog(parent), file_(std::make_unique<lumo::TFileChemical>(chemsPath.toStdString())) {
   setObjectName(QStringLiteral("TfrmChemicals"));
   setWindowTitle(tr("Edit/Add Chemicals"));
+  resize(720, 380);
 
   lbChemicalNames_ = new QListWidget(this);
   lbChemicalNames_->setObjectName(QStringLiteral("lbChemicalNames"));
@@ -171,8 +172,8 @@ void TfrmChemicals::ShowChemical(const QString &name) {
 void TfrmChemicals::SetEditing(bool editing) {
   btnSave_->setEnabled(editing);
   btnCancel_->setEnabled(editing);
-  for (QWidget *w : std::initializer_list<QWidget *>{btnAdd_, btnEdit_, btnDelete_, btnOK_,
-                                                     lbChemicalNames_}) {
+  for (QWidget *w :
+       std::initializer_list<QWidget *>{btnAdd_, btnEdit_, btnDelete_, btnOK_, lbChemicalNames_}) {
     w->setEnabled(!editing);
   }
   edName_->setReadOnly(!editing);

@@ -1,9 +1,10 @@
 // The scenario grids: the activity grid's per-keystroke range check driven
 // by real keys, its time-order check and line count, the first line's
 // locked enter time, and the sink and override grids' layouts.
+#include "activity_grid.h"
+
 #include <gtest/gtest.h>
 
-#include "activity_grid.h"
 #include "grid_override.h"
 #include "message_recorder.h"
 #include "sink_grid.h"

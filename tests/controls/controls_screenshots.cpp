@@ -57,7 +57,8 @@ void NumericFields() {
   fraction->SetDecimals(4);
   fraction->SetValue(0.0125);
   form->addRow(QStringLiteral("Weight fraction (0.0###)"), fraction);
-  auto *negative = NumEdit(&w, QStringLiteral("numedNegative"), QStringLiteral("#,##0.00"), -1234.5);
+  auto *negative =
+      NumEdit(&w, QStringLiteral("numedNegative"), QStringLiteral("#,##0.00"), -1234.5);
   form->addRow(QStringLiteral("Negative (#,##0.00)"), negative);
   auto *percent = new TNumEdit(&w);
   percent->SetNumericType(TNumericType::ntPercentage);

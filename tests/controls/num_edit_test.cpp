@@ -1,5 +1,7 @@
 // TNumEdit driven with real key events: the editing cycle, the range check,
 // refused input, and the value rules of the accessors.
+#include "num_edit.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -8,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "message_recorder.h"
-#include "num_edit.h"
 #include "widget_test_util.h"
 
 using namespace lumo::controls;

@@ -1,11 +1,12 @@
 // The pure text functions behind the numeric fields: display masks,
 // rounding, the editing cycle's conversions, number syntax and printf-style
 // formats.
+#include "num_format.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
-#include "num_format.h"
 #include "number_syntax.h"
 
 using namespace lumo::controls;

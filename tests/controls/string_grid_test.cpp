@@ -1,6 +1,8 @@
 // TqvStringGrid: the grid file's exact text and round trip, backups, files
 // that cannot be written or are malformed, HTML export, and rows inserted
 // and deleted from the keyboard.
+#include "string_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,7 +11,6 @@
 
 #include "grid_file.h"
 #include "message_recorder.h"
-#include "string_grid.h"
 #include "widget_test_util.h"
 
 using namespace lumo::controls;
@@ -52,7 +53,8 @@ TEST_F(StringGridTest, WritesTheExampleExactlyAndReadsItBack) {
   TqvStringGrid grid;
   MakeExample(grid);
   ASSERT_TRUE(grid.SaveToFile(Path("grid.txt")));
-  EXPECT_EQ(ReadAll(Path("grid.txt")), "|\n2|3\n16\n\n\nTop\nColumn 0 Width: 16\n1|0|a\n2|1|b|c\n\n");
+  EXPECT_EQ(ReadAll(Path("grid.txt")),
+            "|\n2|3\n16\n\n\nTop\nColumn 0 Width: 16\n1|0|a\n2|1|b|c\n\n");
 
   TqvStringGrid loaded;
   loaded.SetAutoSave(false);
@@ -182,11 +184,11 @@ TEST_F(StringGridTest, WritesHtmlWithCaptionsAndEmptyCells) {
   grid.SetCaption2("Cap2");
   QStringList html;
   grid.WriteHTML(html);
-  EXPECT_EQ(html, QStringList({"<table border=1>", "<tr><th nowrap colspan=2>Cap1</th></tr>",
-                               "<tr><th nowrap colspan=2>Cap2</th></tr>", "<tr>",
-                               "<th nowrap><br></th>", "<th nowrap>Head</th>", "</tr>", "<tr>",
-                               "<td nowrap><br></td>", "<td nowrap>b|c</td>", "</tr>",
-                               "</table><p>"}));
+  EXPECT_EQ(html,
+            QStringList({"<table border=1>", "<tr><th nowrap colspan=2>Cap1</th></tr>",
+                         "<tr><th nowrap colspan=2>Cap2</th></tr>", "<tr>", "<th nowrap><br></th>",
+                         "<th nowrap>Head</th>", "</tr>", "<tr>", "<td nowrap><br></td>",
+                         "<td nowrap>b|c</td>", "</tr>", "</table><p>"}));
   grid.SetCaption2Placement(TqvStringGrid::TCaption2Placement::cpBottom);
   html.clear();
   grid.WriteHTML(html);

@@ -210,8 +210,8 @@ TEST(Printing, PrintButtonsUseTheChosenPrinter) {
 TEST(VersionInfo, ReadsTheBlockOrLeavesEverythingEmpty) {
   QTemporaryDir dir;
   QByteArray bytes(1000, '\0');
-  bytes += MakeVersionBlock("040904E4", {{"CompanyName", "Co"}, {"FileVersion", "2.5.1"},
-                                         {"ProductName", "LUMO"}});
+  bytes += MakeVersionBlock(
+      "040904E4", {{"CompanyName", "Co"}, {"FileVersion", "2.5.1"}, {"ProductName", "LUMO"}});
   bytes += QByteArray(1000, 'x');
   WriteAll(dir.filePath("with"), bytes);
   WriteAll(dir.filePath("without"), QByteArray(5000, 'z'));

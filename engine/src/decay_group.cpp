@@ -10,7 +10,6 @@ namespace {
 constexpr double kVanishedExponent = 750.0;
 // Carried values stay above e^{-700}, well inside the normal range.
 constexpr double kCarriedExponentLimit = 700.0;
-constexpr int kFreshEvery = 64;
 
 }  // namespace
 
@@ -28,10 +27,7 @@ void DecayGroup::add(const DecayTail &tail) {
   carried_ = false;
 }
 
-double DecayGroup::decayOver(double elapsed) {
-  for (const Decay &d : decays_) {
-    if (d.elapsed == elapsed) return d.factor;
-  }
+double DecayGroup::newDecay(double elapsed) {
   Decay &d = decays_[nextDecay_++ % decays_.size()];
   d = {elapsed, std::exp(-rate_ * elapsed)};
   return d.factor;
@@ -51,18 +47,6 @@ double DecayGroup::evaluateAfresh(double s) {
   // Carry only decaying values, and only while they stay normal numbers.
   carried_ = rate_ > 0.0 && exponent < kCarriedExponentLimit;
   if (carried_) carryUntil_ = s + (kCarriedExponentLimit - exponent) / rate_;
-  return value_;
-}
-
-double DecayGroup::at(double s) {
-  if (empty_) return 0.0;
-  if (!carried_ || s < clock_ || s > carryUntil_ || ++carriedSteps_ >= kFreshEvery) {
-    return evaluateAfresh(s);
-  }
-  if (s != clock_) {
-    value_ = value_ * decayOver(s - clock_);
-    clock_ = s;
-  }
   return value_;
 }
 

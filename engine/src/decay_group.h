@@ -33,11 +33,29 @@ class DecayGroup {
   // clock and at or after the previous call's s. Once e^{-k(s - τ)} is
   // exactly 0 in double precision the group empties itself: at any later
   // clock it would add exactly 0 as well.
-  double at(double s);
+  double at(double s) {
+    if (empty_) return 0.0;
+    if (!carried_ || s < clock_ || s > carryUntil_ || ++carriedSteps_ >= kFreshEvery) {
+      return evaluateAfresh(s);
+    }
+    if (s != clock_) {
+      value_ = value_ * decayOver(s - clock_);
+      clock_ = s;
+    }
+    return value_;
+  }
 
  private:
+  static constexpr int kFreshEvery = 64;
+
   double evaluateAfresh(double s);
-  double decayOver(double elapsed);
+  double decayOver(double elapsed) {
+    for (const Decay &d : decays_) {
+      if (d.elapsed == elapsed) return d.factor;
+    }
+    return newDecay(elapsed);
+  }
+  double newDecay(double elapsed);
 
   int node_;
   double rate_;

@@ -72,8 +72,7 @@ class RunningSumEmissionModel final : public EmissionModel {
   mutable std::vector<DecayGroup> groups_;
   mutable bool started_ = false;
   mutable double lastClock_ = 0.0;
-  mutable std::array<double, kMaxNodes> ratePerNode_{};  // mg/day at lastClock_
-  mutable std::array<double, kMaxNodes> termPerNode_{};  // ratePerNode_ × 1/V
+  mutable std::array<double, kMaxNodes> termPerNode_{};  // E/V at lastClock_, 1/day·mg/m³
   std::vector<int> sourceNodes_;                         // nodes with a source, ascending
 };
 

@@ -52,7 +52,7 @@ void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
     ++nextToStart_;
   }
 
-  ratePerNode_.fill(0.0);
+  std::array<double, kMaxNodes> rate{};  // mg/day per node
   // Sources still applying; those that have finished move to their group.
   std::size_t kept = 0;
   for (const std::size_t index : applying_) {
@@ -66,12 +66,12 @@ void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
     applying_[kept++] = index;
     const double perDay = src.mass / src.duration;
     const double share = src.rate * u > kFullyReleasingExponent ? 1.0 : appliedShare(src.rate, u);
-    ratePerNode_[src.node] += perDay * share;
+    rate[src.node] += perDay * share;
   }
   applying_.resize(kept);
 
-  for (DecayGroup &group : groups_) ratePerNode_[group.node()] += group.at(s);
-  for (int node : sourceNodes_) termPerNode_[node] = ratePerNode_[node] * nodes.invVolume[node];
+  for (DecayGroup &group : groups_) rate[group.node()] += group.at(s);
+  for (int node : sourceNodes_) termPerNode_[node] = rate[node] * nodes.invVolume[node];
 }
 
 void RunningSumEmissionModel::addTo(double s, const NodeTable &nodes, double *dC) const {

@@ -1,0 +1,54 @@
+// Saves PNGs of the main window for review by eye: each of the five pages
+// with the factory defaults, and the Execution page after a finished run.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "main_window.h"
+#include "message_recorder.h"
+
+namespace {
+
+void Shoot(QWidget &w, const QString &dir, const QString &name) {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("LUMO"));
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  QDir().mkpath(out);
+  // The run's files go to a program directory of its own.
+  QTemporaryDir program;
+  const QDir bin(QCoreApplication::applicationDirPath());
+  for (const char *name : {"liblumo32.so", "Chems.dat"})
+    QFile::copy(bin.filePath(QLatin1String(name)), program.filePath(QLatin1String(name)));
+
+  lumo::controls::MessageRecorder messages;
+  TfrmMain window(program.path().toStdString());
+  window.resize(1060, 720);
+  window.show();
+  auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("mainTabs"));
+  const char *const names[] = {"introduction", "painting_scenario", "paint_chemical",
+                               "occupancy_exposure", "execution"};
+  for (int i = 0; i < tabs->count(); ++i) {
+    tabs->setCurrentIndex(i);
+    Shoot(window, out, QStringLiteral("ui_main_%1_%2").arg(i).arg(QLatin1String(names[i])));
+  }
+
+  window.findChild<QPushButton *>(QStringLiteral("btnExecute"))->click();
+  QElapsedTimer timer;
+  timer.start();
+  while (window.Running() && timer.elapsed() < 120000) QApplication::processEvents();
+  Shoot(window, out, QStringLiteral("ui_main_5_after_run"));
+  for (const auto &m : messages.Messages()) qWarning("message: %s", qPrintable(m.text));
+  return window.Running() ? 1 : 0;
+}

@@ -1,0 +1,219 @@
+// TfrmMain: the program's main window.
+//
+// Data flow. The window owns the one scenario object State_ (a
+// LumoTransfer) from creation to destruction. Every control writes into
+// State_ when the user changes it; the window then runs the scenario rules
+// (model/scenario_rules.h), which apply the derivations that follow from
+// the change, and refills every control from State_ (RefreshFromState), so
+// that what is shown is always what State_ holds. Parameter dialogs edit
+// State_ in place; the window copies the record (and the painting
+// schedule) aside before each dialog and puts the copy back unless the
+// dialog ends with OK. A run copies the scenario into the engine's record
+// and works on that copy on a worker thread; its reports come back as
+// blocking queued calls into this window's thread, and the results are
+// copied into State_ on the run-finished report.
+//
+// The handlers are split by page: main_window_scenario.cpp (Painting
+// Scenario), main_window_paint.cpp (Paint & Chemical),
+// main_window_occupancy.cpp (Occupancy & Exposure), main_window_run.cpp
+// (Execution and the run reports), main_window_files.cpp (New, Open, Save)
+// and main_window_help.cpp (help and information buttons).
+//
+// Every modal window the main window opens goes through one seam
+// (SetDialogRunner), and the file dialogs through another
+// (SetFileChooser), so that tests can drive the window headless.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "lumo_transfer.h"
+#include "parameter_dialogs.h"
+#include "run_notifications.h"
+
+class QDialog;
+class QFileDialog;
+class QAbstractButton;
+class THelpBut;
+
+namespace Ui {
+class TfrmMain;
+class PagePaintingScenario;
+class PagePaintChemical;
+class PageOccupancyExposure;
+class PageExecution;
+}  // namespace Ui
+
+class TfrmMain : public QMainWindow, public lumo::RunNotifications {
+  Q_OBJECT
+
+ public:
+  // `programDirectory` holds the engine library, "Chems.dat", the help
+  // documents and the default scenario; by default the running program's
+  // own folder.
+  explicit TfrmMain(QWidget *parent = nullptr);
+  explicit TfrmMain(const std::string &programDirectory, QWidget *parent = nullptr);
+  ~TfrmMain() override;
+
+  lumo::LumoTransfer &State() { return *State_; }
+  const std::string &ProgramDirectory() const { return State_->ProgramDirectory(); }
+
+  // ---- Seams ---------------------------------------------------------------
+  // Shows a modal window and returns its result (default: exec()).
+  using DialogRunner = std::function<int(QDialog &)>;
+  void SetDialogRunner(DialogRunner runner);
+  // Shows a file dialog and returns the chosen path, or an empty string
+  // when the user cancelled (default: exec()).
+  using FileChooser = std::function<QString(QFileDialog &)>;
+  void SetFileChooser(FileChooser chooser);
+
+  // ---- Commands (menu, tool bar and buttons run these) ----------------------
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void SaveandExecute1Click();
+  void btnExecuteClick();
+  void btnClearClick();
+  // Refills every control from State_, deriving what the refill derives
+  // (the Standard Box's volume; the painting schedule unless a file is
+  // being opened).
+  void RefreshFromState();
+  // Refills every control from State_ without deriving anything.
+  void ShowState();
+
+  // True while a run is going (btnExecute reads "Stop").
+  bool Running() const;
+  // The chemical list file of the program's directory.
+  QString ChemicalListPath() const;
+  // Fetches the engine's help texts into every more-information button
+  // (done once, when the window is first shown).
+  void LoadMoreInfoTexts();
+
+  // ---- Run notifications (called on the worker's thread) --------------------
+  void RunProgress(lumo::RunId run, int percent) override;
+  void RunDone(lumo::RunId run, ExecutionResultsRecord results) override;
+  void RunNoLibrary(lumo::RunId run, std::string detail) override;
+  void RunInitFailed(lumo::RunId run) override;
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+
+ private:
+  // Shorthands for the pages' controls.
+  Ui::PagePaintingScenario &Scenario();
+  Ui::PagePaintChemical &Paint();
+  Ui::PageOccupancyExposure &Occupancy();
+  Ui::PageExecution &Execution();
+
+  void Refill(bool derive);
+  void Connect();
+  void ConnectScenario();
+  void ConnectPaint();
+  void ConnectOccupancy();
+  void ConnectRun();
+  void ConnectFiles();
+  void ConnectHelp();
+
+  // Runs `step`; a scenario error it raises (painting schedule too long, a
+  // text that cannot be stored) is shown and the window refilled.
+  void Guarded(const std::function<void()> &step);
+  void ShowError(const QString &caption, const QString &text);
+
+  // ---- Dialog protocol -------------------------------------------------------
+  // Copies the record and schedule aside, shows the dialog, puts the copy
+  // back unless it ends with OK. True for OK.
+  bool RunParameterDialog(lumo::ui::ParameterDialog kind);
+  int RunModal(QDialog &dialog);
+
+  // ---- Painting Scenario ------------------------------------------------------
+  std::optional<lumo::BldgType> CheckedBuilding() const;
+  void CheckBuilding(lumo::BldgType type);
+  void gbPaintedBuildingClick(QAbstractButton *clicked);
+  // The Standard Box rule; false when the Standard Box was refused.
+  bool rbScenarioStandardBoxClick();
+  void edOtherEditbtnClick();
+  void btnEditVolumeClick();
+  void btnEditPercentPaintedClick();
+  void btnEditAirflowsClick();
+  void btnEditPaintedSurfaceAreaClick();
+  void btnEditAmountofPaintClick();
+  void btnEditPaintingDurationClick();
+  void rbScenarioWallsOnlyClick(lumo::BldgSurface surface);
+  void CoatsExit(bool primer);
+  void ReapplyIndividual();
+
+  // ---- Paint & Chemical ---------------------------------------------------------
+  void rbPaintTypeClick(lumo::PaintType type);
+  void WeightFractionExit(bool primer);
+  // Fills cbChemicalNames from the chemical list file; false (and nothing
+  // changed) when the file cannot be read.
+  bool FillChemicalList();
+  // Fills the list and selects the default chemical.
+  void LoadChemicalList();
+  // Shows the selected chemical's values; false when the list does not hold
+  // it (message shown).
+  bool ShowSelectedChemical();
+  void cbChemicalNamesChange();
+  void SelectChemical(const QString &name);
+  void ShowChemicalValues(double molecularWeight, double vaporPressure);
+  // True when the scenario's chemical is not in the chemical list.
+  bool ChemicalNotListed() const;
+  void btnChemicalEditAddClick();
+  void btnEmissionsClick(bool primer);
+  void btnSinkClick();
+  void btnSpecificDensityClick();
+  void ShowModelNames();
+
+  // ---- Occupancy & Exposure -----------------------------------------------------
+  void rgIndividualClick(int index);
+  void rgLocationClick(int index);
+  void rggenderClick(int index);
+  void ExposureDialogClick(lumo::ui::ParameterDialog kind);
+
+  // ---- Execution -------------------------------------------------------------------
+  void TextExit();
+  void numedRunExit();
+  void ReportIntervalChanged(int minutes);
+  void ShowResults(const ExecutionResultsRecord &results);
+  void EndRunState();
+  void SetResultFields(const std::function<QString(double lumo::ScenarioRecord::*)> &text);
+  void btnPrintReportClick();
+  // Stops a run and waits until its worker has ended, handling its last
+  // reports meanwhile (closing, destruction).
+  void StopAndWait();
+
+  // ---- Files ------------------------------------------------------------------------
+  void SaveAs1Click();
+  // Saves to `path`; shows "Saved as ..." or why it failed. True when saved.
+  bool SaveTo(const QString &path);
+  // Opens `path`; shows why it failed. True when opened.
+  bool OpenFrom(const QString &path);
+  void SetCaptionForFile(const QString &path);
+  QString ChooseFile(QFileDialog &dialog);
+
+  // ---- Help -----------------------------------------------------------------------------
+  void HelpButtonClick(QAbstractButton *button);
+  void InfoButtonClick(QAbstractButton *button);
+  void AboutClick();
+  void HelpButtonsClick();
+
+  std::unique_ptr<Ui::TfrmMain> ui_;
+  std::unique_ptr<lumo::LumoTransfer> State_;
+
+  // Guard flags: set while the window is refilled from State_; set for the
+  // whole of Open; set before a building button is re-checked from code.
+  bool refreshing_ = false;
+  bool fileLoading_ = false;
+  bool buildingGuard_ = false;
+
+  DialogRunner dialogRunner_;
+  FileChooser fileChooser_;
+  lumo::RunId currentRun_ = 0;
+  double runMolecularWeight_ = 0.0;
+  bool helpTextsLoaded_ = false;
+  THelpBut *helpButtons_ = nullptr;
+  bool closing_ = false;
+};

@@ -1,0 +1,180 @@
+// New, Open, Save, Save As and Save and Execute; the window caption; the
+// menu and tool-bar wiring.
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QToolButton>
+
+#include "lumo_errors.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "platform.h"
+#include "ui_main_window.h"
+#include "ui_page_paint_chemical.h"
+
+using namespace lumo;
+using lumo::controls::MsgButton;
+using lumo::controls::MsgIcon;
+using lumo::controls::ShowMessage;
+
+void TfrmMain::ConnectFiles() {
+  auto &u = *ui_;
+  connect(u.New1, &QAction::triggered, this, &TfrmMain::New1Click);
+  connect(u.Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
+  connect(u.Save1, &QAction::triggered, this, &TfrmMain::Save1Click);
+  connect(u.SaveAs1, &QAction::triggered, this, &TfrmMain::SaveAs1Click);
+  connect(u.SaveandExecute1, &QAction::triggered, this, &TfrmMain::SaveandExecute1Click);
+  connect(u.Exit1, &QAction::triggered, this, &QWidget::close);
+  connect(u.btnOpen, &QToolButton::clicked, this, &TfrmMain::Open1Click);
+  connect(u.btnSave, &QToolButton::clicked, this, &TfrmMain::Save1Click);
+  connect(u.btnSaveandExecute, &QToolButton::clicked, this, &TfrmMain::SaveandExecute1Click);
+  connect(u.btnExit, &QToolButton::clicked, this, &QWidget::close);
+  u.btnOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  u.btnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  u.btnSaveandExecute->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+  u.btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+}
+
+void TfrmMain::SetCaptionForFile(const QString &path) {
+  setWindowTitle(tr("Lumora (LUMO)- [") + path + QLatin1Char(']'));
+}
+
+QString TfrmMain::ChooseFile(QFileDialog &dialog) {
+  if (fileChooser_) return fileChooser_(dialog);
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
+}
+
+void TfrmMain::New1Click() {
+  const auto answer = ShowMessage(this, tr("Do you really want to do this?"),
+                                  tr("This will reset ALL values; Continue?"), MsgIcon::Question,
+                                  MsgButton::Yes | MsgButton::No);
+  if (answer != MsgButton::Yes) return;
+  // The running calculation belongs to the scenario being replaced.
+  if (Running()) {
+    State_->StopExecution();
+    EndRunState();
+  }
+  setWindowTitle(tr("Lumora (LUMO)"));
+  auto &r = State_->ScenarioRecord;
+  Guarded([&] {
+    State_->SetDefault();
+    auto *cb = Paint().cbChemicalNames;
+    SelectChemical(QString());
+    RefreshFromState();
+    if (cb->count() > 0) SelectChemical(cb->itemText(0));
+    cbChemicalNamesChange();
+    const std::string name =
+        ProgramDirectory() + platform::PathSeparator() + std::string("lumo.vkx");
+    r.ScenarioFileName.SetText(String255::Fits(name) ? name : std::string("lumo.vkx"));
+    State_->CalcSinkAreas();
+    const int found =
+        cb->findText(QStringLiteral("TMPD-MIB"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found >= 0) SelectChemical(cb->itemText(found));
+    cbChemicalNamesChange();
+  });
+  btnClearClick();
+}
+
+void TfrmMain::Open1Click() {
+  fileLoading_ = true;
+  const QString current = QString::fromStdString(State_->ScenarioRecord.ScenarioFileName.Text());
+  const QString folder = QFileInfo(current).isAbsolute()
+                             ? QFileInfo(current).absolutePath()
+                             : QString::fromStdString(ProgramDirectory());
+  QFileDialog dialog(this, tr("Load  LUMO File"), folder, tr("LUMO Files (*.vkx);;All Files (*)"));
+  dialog.setObjectName(QStringLiteral("dlgOpenFile"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(QStringLiteral("vkx"));
+  const QString path = ChooseFile(dialog);
+  if (!path.isEmpty()) OpenFrom(path);
+  fileLoading_ = false;
+}
+
+bool TfrmMain::OpenFrom(const QString &path) {
+  // A field being edited is left (and stored) first.
+  ui_->mainTabs->setFocus();
+  QString error;
+  try {
+    State_->GetState(path.toStdString());
+  } catch (const EFOpenError &e) {
+    error = QString::fromStdString(e.what());
+  } catch (const EInOutError &e) {
+    error = QString::fromStdString(e.what());
+  } catch (const EReadError &e) {
+    error = QString::fromStdString(e.what());
+  } catch (const ELumoError &e) {
+    error = QString::fromStdString(e.what());
+  } catch (const std::exception &) {
+    error = tr("Error Reading File");
+  }
+  if (!error.isEmpty()) {
+    // The scenario, the caption and the file name are as they were.
+    ShowError(tr("A Small Error"), error);
+    return false;
+  }
+  if (Running()) {
+    State_->StopExecution();
+    EndRunState();
+  }
+  SetCaptionForFile(path);
+  buildingGuard_ = true;
+  RefreshFromState();
+  buildingGuard_ = false;
+  btnClearClick();
+  if (ChemicalNotListed()) {
+    ShowMessage(this, tr("Note"),
+                tr("The chemical \"%1\" of this scenario is not in the chemical list "
+                   "(Chems.dat). Its name, molecular weight and vapor pressure are kept "
+                   "as the scenario file gives them.")
+                    .arg(QString::fromStdString(State_->ScenarioRecord.ChemicalName.Text())),
+                MsgIcon::Information, MsgButton::Ok);
+  }
+  return true;
+}
+
+void TfrmMain::Save1Click() {
+  SaveAs1Click();
+}
+
+void TfrmMain::SaveAs1Click() {
+  ui_->mainTabs->setFocus();
+  const QString current = QString::fromStdString(State_->ScenarioRecord.ScenarioFileName.Text());
+  QFileDialog dialog(this, tr("Save LUMO File"), QString(),
+                     tr("LUMO files (*.vkx);;All files (*)"));
+  dialog.setObjectName(QStringLiteral("dlgSaveFile"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("vkx"));
+  if (QFileInfo(current).isAbsolute()) {
+    dialog.setDirectory(QFileInfo(current).absolutePath());
+  } else {
+    dialog.setDirectory(QString::fromStdString(ProgramDirectory()));
+  }
+  dialog.selectFile(QFileInfo(current).fileName());
+  const QString path = ChooseFile(dialog);
+  if (!path.isEmpty()) SaveTo(path);
+}
+
+bool TfrmMain::SaveTo(const QString &path) {
+  try {
+    State_->SaveState(path.toStdString());
+  } catch (const std::exception &e) {
+    // Nothing was replaced; the caption and file name still name the last
+    // file that was opened or saved.
+    ShowError(tr("A Small Error"), tr("Could not save as ") + path + QStringLiteral(": ") +
+                                       QString::fromStdString(e.what()));
+    return false;
+  }
+  SetCaptionForFile(path);
+  ShowMessage(this, tr("LUMO"), tr("Saved as ") + path, MsgIcon::Information, MsgButton::Ok);
+  return true;
+}
+
+void TfrmMain::SaveandExecute1Click() {
+  Save1Click();
+  // A run that is going keeps going (Execute would stop it).
+  if (!Running()) btnExecuteClick();
+}

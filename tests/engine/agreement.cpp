@@ -18,6 +18,17 @@ double share(double value, long double exact, double relative, long double floor
 
 }  // namespace
 
+LongDoubleOutput asReference(const CoreRunOutput &run) {
+  LongDoubleOutput out;
+  for (const ReportRow &row : run.rows) {
+    out.rows.push_back({row.clock, std::vector<long double>(row.values.begin(), row.values.end())});
+  }
+  const lumo::ExposureResults &e = run.results;
+  out.results = {e.ladd, e.add,      e.ladc,   e.adc,   e.cpeak, e.singleEventDose,
+                 e.apdr, e.apdrTime, e.c15min, e.c8hour};
+  return out;
+}
+
 Agreement compareRuns(const CoreRunOutput &engine, const LongDoubleOutput &reference,
                       Tolerance tolerance) {
   Agreement a;

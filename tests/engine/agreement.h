@@ -26,6 +26,9 @@ struct Agreement {
   std::string worstRow;  // where the worst row value is, for messages
 };
 
+// A run of the engine as a reference for another (its values widened).
+LongDoubleOutput asReference(const CoreRunOutput &run);
+
 Agreement compareRuns(const CoreRunOutput &engine, const LongDoubleOutput &reference,
                       Tolerance tolerance = {});
 

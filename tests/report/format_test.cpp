@@ -17,19 +17,20 @@ TEST(ReportFormat, FixedPadsRoundsAndDropsThePointForNoDecimals) {
   EXPECT_EQ(Fixed(0.01, 10, 6), "  0.010000");
   // A value wider than the field is not cut.
   EXPECT_EQ(Fixed(123456.789, 3, 1), "123456.8");
-  EXPECT_EQ(Fixed(-1.25, 6, 1), "  -1.3");
+  EXPECT_EQ(Fixed(-1.35, 6, 1), "  -1.4");
   EXPECT_EQ(Fixed(1.5, 4, 1, QStringLiteral(",")), " 1,5");
 }
 
-TEST(ReportFormat, ExactHalvesRoundAwayFromZeroButNearHalvesDoNot) {
-  EXPECT_EQ(Fixed(2.5, 1, 0), "3");
-  EXPECT_EQ(Fixed(0.5, 1, 0), "1");
-  EXPECT_EQ(Fixed(-2.5, 1, 0), "-3");
-  EXPECT_EQ(Fixed(0.125, 4, 2), "0.13");
-  EXPECT_EQ(Fixed(12.25, 3, 1), "12.3");
+TEST(ReportFormat, ExactHalvesGoToTheEvenNeighbourButNearHalvesDoNot) {
+  EXPECT_EQ(Fixed(2.5, 1, 0), "2");
+  EXPECT_EQ(Fixed(3.5, 1, 0), "4");
+  EXPECT_EQ(Fixed(0.5, 1, 0), "0");
+  EXPECT_EQ(Fixed(-2.5, 1, 0), "-2");
+  EXPECT_EQ(Fixed(0.125, 4, 2), "0.12");
+  EXPECT_EQ(Fixed(12.25, 3, 1), "12.2");
   // 2.675 is stored as 2.67499999..., so it is not a half.
   EXPECT_EQ(Fixed(2.675, 4, 2), "2.67");
-  EXPECT_EQ(Sci3(1.125), "1.13E+000");
+  EXPECT_EQ(Sci3(1.125), "1.12E+000");
 }
 
 TEST(ReportFormat, Sci3HasThreeSignificantDigitsAndAtLeastThreeExponentDigits) {
@@ -41,6 +42,7 @@ TEST(ReportFormat, Sci3HasThreeSignificantDigitsAndAtLeastThreeExponentDigits) {
   EXPECT_EQ(Sci3(1e-120), "1.00E-120");
   EXPECT_EQ(Sci3(2.5e300), "2.50E+300");
   EXPECT_EQ(Sci3(0.5, QStringLiteral(",")), "5,00E-001");
+  EXPECT_EQ(Sci3(HUGE_VAL), "INF");
 }
 
 TEST(ReportFormat, PpmUses24453) {

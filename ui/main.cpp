@@ -7,6 +7,7 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("LUMO"));
   TfrmMain window;
+  window.resize(1060, 720);
   window.show();
   return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "help_files.h"
 #include "main_window_fixture.h"
 #include "more_info_button.h"
 #include "num_edit.h"
@@ -150,6 +151,135 @@ TEST_F(Files, HelpAndInformationButtonsOpenTheirDocuments) {
   auto *volume = Find<TLUMOBtnMoreInfo>("mibVolume");
   EXPECT_FALSE(volume->String().isEmpty());
   EXPECT_NE(volume->String(), Find<TLUMOBtnMoreInfo>("mibAirExchange")->String());
+}
+
+TEST_F(Files, EveryControlIsThereAndEveryHelpButtonHasItsDocument) {
+  const char *controls[] = {"mainTabs",
+                            "btnOpen",
+                            "btnSave",
+                            "btnSaveandExecute",
+                            "btnExit",
+                            "Caveats",
+                            "gbPaintedBuilding",
+                            "edOtherEditbtn",
+                            "btnEditVolume",
+                            "btnEditPercentPainted",
+                            "btnEditAirflows",
+                            "rbScenarioEntireBuilding",
+                            "lblEntireBuilding",
+                            "rbScenarioOneBedroom",
+                            "lblPartofBuilding",
+                            "numedResidencePercentPainted",
+                            "numedBldgVolume",
+                            "numedAirExchange",
+                            "gbPaintedSurface",
+                            "rbScenarioWallsOnly",
+                            "rbScenarioCeilingsOnly",
+                            "rbWallsandCeiling",
+                            "edPrimerCoats",
+                            "edPaintCoats",
+                            "numedPaintedSurfaceArea",
+                            "btnEditPaintedSurfaceArea",
+                            "btnEditAmountofPaint",
+                            "btnEditPaintingDuration",
+                            "btbtnDefSnrio",
+                            "rbLatexFlat",
+                            "rbLatexSemigloss",
+                            "rbAlkyd",
+                            "cbChemicalNames",
+                            "btnChemicalEditAdd",
+                            "btbtnDispChem",
+                            "numeditMolecularWt",
+                            "numeditVaporPressure",
+                            "numeditPrimerWeightFraction",
+                            "numedPaintWeightFraction",
+                            "btnPrimerEmissions",
+                            "Button1",
+                            "edPrimerEmissionsValue",
+                            "edPaintEmissionsValue",
+                            "btnSink",
+                            "edIndoorSinksValue",
+                            "numeditPrimerSpecDensity",
+                            "numeditPaintSpecDensity",
+                            "btnSpecificDensity",
+                            "rgIndividual",
+                            "btnWeekday",
+                            "btnWeekend",
+                            "btnPainting",
+                            "numedExposure",
+                            "btnExposure",
+                            "numedLifetime",
+                            "btnLifetime",
+                            "numedBodyWt",
+                            "btnBodyWeight",
+                            "rggender",
+                            "rgLocation",
+                            "edTitle",
+                            "edProjNotes",
+                            "numedRun",
+                            "speditReportInterval",
+                            "btnExecute",
+                            "btnSaveExecute",
+                            "btnPrintReport",
+                            "btbtnModLimit",
+                            "barPercentComplete",
+                            "btnClear",
+                            "edLADD",
+                            "edADD",
+                            "edADPR",
+                            "edADPRTime",
+                            "edSingleDose",
+                            "edLADC",
+                            "edADC",
+                            "edCPeak",
+                            "edC15min",
+                            "edC8hr",
+                            "edLADCPPM",
+                            "edADCPPM",
+                            "edCPeakPPM",
+                            "edC15minPPM",
+                            "edC8hrPPM",
+                            "MainMenu1"};
+  for (const char *name : controls) EXPECT_NO_THROW(Find<QWidget>(name)) << name;
+
+  const char *help[] = {"btbtnHelp1",
+                        "btbtnHelp2",
+                        "btbtnHelp3",
+                        "btbtnHelp4",
+                        "btbtnHelp5",
+                        "btbtnHelp6",
+                        "btbtnHelp7",
+                        "btbtnHelp8",
+                        "btbtnHelp9",
+                        "btbtnHelp10",
+                        "btnTypeofPaintHlp",
+                        "btnChemEditAddHlp",
+                        "btnPrimerEmissionsHlp",
+                        "btnIndoorSinkHlp",
+                        "btnhlpInterval",
+                        "btnhlpExecute",
+                        "bthhlpPercentCompletion",
+                        "btnhlpExposedIndividual",
+                        "btnhlpGender",
+                        "btnhlpWeekdayWeekendPattern",
+                        "btnhlpPatternDurPt",
+                        "btnhlpEditExposureEvents",
+                        "btnhlpYearsInLifetime",
+                        "btnhlpEditBodyWeight",
+                        "btnhlpIndividualLocation",
+                        "Caveats",
+                        "btbtnDefSnrio",
+                        "btbtnDispChem",
+                        "btbtnModLimit"};
+  for (const char *name : help) {
+    auto *button = Find<QAbstractButton>(name);
+    const QString path = controls::HelpFilePath(button->property("Tag").toInt());
+    EXPECT_TRUE(QFile::exists(path)) << name << " " << path.toStdString();
+    EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+    opened.clear();
+    button->click();
+    EXPECT_EQ(opened.size(), 1) << name;
+  }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ bool EmptyOrSign(const QString &t) {
 
 // A printf format split around its one conversion.
 struct Conversion {
-  QString before, spec, after;  // spec: "%...x" rebuilt from checked parts
+  QString before, directive, after;  // directive: "%...x" rebuilt from checked parts
   QChar kind;
 };
 
@@ -21,7 +21,7 @@ struct Conversion {
 // one of `kinds`; flags, width (at most 2 digits) and precision (at most 2
 // digits) are kept.
 std::optional<Conversion> ParseFormat(const QString &format, const QString &kinds) {
-  static const QRegularExpression spec(
+  static const QRegularExpression directive(
       QStringLiteral("^%([-+ #0]*)(\\d{0,2})(?:\\.(\\d{0,2}))?([A-Za-z])"));
   Conversion conv;
   bool found = false;
@@ -36,12 +36,12 @@ std::optional<Conversion> ParseFormat(const QString &format, const QString &kind
       ++i;
       continue;
     }
-    const auto m = spec.match(format.mid(i));
+    const auto m = directive.match(format.mid(i));
     if (found || !m.hasMatch() || !kinds.contains(m.captured(4))) return std::nullopt;
     found = true;
     conv.kind = m.captured(4)[0];
-    conv.spec = u'%' + m.captured(1) + m.captured(2);
-    if (m.capturedStart(3) >= 0) conv.spec += u'.' + m.captured(3);
+    conv.directive = u'%' + m.captured(1) + m.captured(2);
+    if (m.capturedStart(3) >= 0) conv.directive += u'.' + m.captured(3);
     i += m.capturedLength() - 1;
     out = &conv.after;
   }
@@ -102,27 +102,27 @@ bool CardinalSyntaxOk(const QString &candidate) {
 QString FormatReal(const QString &format, double v) {
   auto conv = ParseFormat(format, QStringLiteral("feEgGF"));
   if (!conv) conv = ParseFormat(QStringLiteral("%g"), QStringLiteral("g"));
-  QString spec = conv->spec;
-  if ((conv->kind == u'g' || conv->kind == u'G') && !spec.contains(u'.'))
-    spec += QLatin1String(".15");
-  spec += conv->kind;
-  return Literal(conv->before) + QString::asprintf(spec.toLatin1().constData(), v) +
+  QString directive = conv->directive;
+  if ((conv->kind == u'g' || conv->kind == u'G') && !directive.contains(u'.'))
+    directive += QLatin1String(".15");
+  directive += conv->kind;
+  return Literal(conv->before) + QString::asprintf(directive.toLatin1().constData(), v) +
          Literal(conv->after);
 }
 
 QString FormatInteger(const QString &format, qint32 v) {
   auto conv = ParseFormat(format, QStringLiteral("di"));
   if (!conv) conv = ParseFormat(QStringLiteral("%d"), QStringLiteral("d"));
-  const QString spec = conv->spec + conv->kind;
-  return Literal(conv->before) + QString::asprintf(spec.toLatin1().constData(), int(v)) +
+  const QString directive = conv->directive + conv->kind;
+  return Literal(conv->before) + QString::asprintf(directive.toLatin1().constData(), int(v)) +
          Literal(conv->after);
 }
 
 QString FormatCardinal(const QString &format, quint32 v) {
   auto conv = ParseFormat(format, QStringLiteral("u"));
   if (!conv) conv = ParseFormat(QStringLiteral("%u"), QStringLiteral("u"));
-  const QString spec = conv->spec + conv->kind;
-  return Literal(conv->before) + QString::asprintf(spec.toLatin1().constData(), unsigned(v)) +
+  const QString directive = conv->directive + conv->kind;
+  return Literal(conv->before) + QString::asprintf(directive.toLatin1().constData(), unsigned(v)) +
          Literal(conv->after);
 }
 

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core_run.h"
 #include "painting_jobs.h"
@@ -61,28 +62,35 @@ void runYear(benchmark::State &state, PaintingJob which, Variant variant) {
       kDays, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void registerJob(PaintingJob which, int directIterations) {
+// The fast variants are repeated and summarised by mean, median and spread,
+// which a shared, busy machine needs.
+void registerJob(PaintingJob which, bool slowDirect) {
   const std::string name = std::string("Year/") + lumo_test::jobName(which);
-  benchmark::RegisterBenchmark((name + "/RunningSums").c_str(), runYear, which,
-                               Variant::kRunningSums)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((name + "/NoIncrements").c_str(), runYear, which,
-                               Variant::kNoIncrements)
-      ->Unit(benchmark::kMillisecond);
+  for (auto [suffix, variant] : {std::pair{"/RunningSums", Variant::kRunningSums},
+                                 std::pair{"/NoIncrements", Variant::kNoIncrements}}) {
+    benchmark::RegisterBenchmark((name + suffix).c_str(), runYear, which, variant)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+  }
   auto *direct =
       benchmark::RegisterBenchmark((name + "/Direct").c_str(), runYear, which, Variant::kDirect)
           ->Unit(benchmark::kMillisecond);
   // A year of hundreds of increments evaluated directly takes a minute or
   // more: one run is measure enough.
-  if (directIterations > 0) direct->Iterations(directIterations);
+  if (slowDirect) {
+    direct->Iterations(1);
+  } else {
+    direct->Repetitions(3)->ReportAggregatesOnly(true);
+  }
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-  registerJob(PaintingJob::kFactoryDefault, 0);
-  registerJob(PaintingJob::kHighRiseEntireFloor, 1);
-  registerJob(PaintingJob::kHighRiseHalfBuilding, 1);
+  registerJob(PaintingJob::kFactoryDefault, false);
+  registerJob(PaintingJob::kHighRiseEntireFloor, true);
+  registerJob(PaintingJob::kHighRiseHalfBuilding, true);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "running_sum_emissions.h"
 
-#include "emission_model.h"
+#include <algorithm>
 
 namespace lumo {
 

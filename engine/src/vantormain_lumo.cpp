@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exposure_results.h"
+#include "running_sum_emissions.h"
 
 namespace lumo {
 

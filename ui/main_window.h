@@ -76,6 +76,9 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void SaveandExecute1Click();
   void btnExecuteClick();
   void btnClearClick();
+  // Opens the concentration plot of the last run's CSV (also of a stopped
+  // run); the plot explains a missing or unreadable file itself.
+  void btnPlotClick();
   // Refills every control from State_, deriving what the refill derives
   // (the Standard Box's volume; the painting schedule unless a file is
   // being opened).
@@ -213,6 +216,8 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   FileChooser fileChooser_;
   lumo::RunId currentRun_ = 0;
   double runMolecularWeight_ = 0.0;
+  // The concentration CSV of the last run started, empty before any.
+  QString runCsvPath_;
   bool helpTextsLoaded_ = false;
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;

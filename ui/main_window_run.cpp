@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QThread>
 
+#include "frm_concentration_plot.h"
 #include "frm_print.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -24,6 +25,7 @@ void TfrmMain::ConnectRun() {
   connect(ex.btnSaveExecute, &QPushButton::clicked, this, &TfrmMain::SaveandExecute1Click);
   connect(ex.btnPrintReport, &QPushButton::clicked, this, &TfrmMain::btnPrintReportClick);
   connect(ex.btnClear, &QPushButton::clicked, this, &TfrmMain::btnClearClick);
+  connect(ex.btnPlot, &QPushButton::clicked, this, &TfrmMain::btnPlotClick);
   connect(ex.edTitle, &QLineEdit::editingFinished, this, &TfrmMain::TextExit);
   connect(ex.edProjNotes, &QLineEdit::editingFinished, this, &TfrmMain::TextExit);
   connect(ex.numedRun, &TNumEdit::exited, this, &TfrmMain::numedRunExit);
@@ -83,6 +85,8 @@ void TfrmMain::btnExecuteClick() {
     return;
   }
   currentRun_ = run;
+  runCsvPath_ = QString::fromStdString(State_->ConcentrationFileName());
+  ex.btnPlot->setEnabled(true);
 }
 
 void TfrmMain::EndRunState() {
@@ -194,6 +198,14 @@ void TfrmMain::StopAndWait() {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QThread::msleep(1);
   }
+}
+
+void TfrmMain::btnPlotClick() {
+  if (runCsvPath_.isEmpty()) return;
+  auto *plot = new TfrmConcentrationPlot(this, runCsvPath_, runMolecularWeight_);
+  plot->setObjectName(QStringLiteral("frmConcentrationPlot"));
+  plot->setAttribute(Qt::WA_DeleteOnClose);
+  plot->show();
 }
 
 void TfrmMain::btnPrintReportClick() {

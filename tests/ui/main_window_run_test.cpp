@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "frm_concentration_plot.h"
 #include "main_window_fixture.h"
 #include "percent_bar.h"
 #include "result_text.h"
@@ -43,6 +44,18 @@ TEST_F(Runs, ExecuteShowsTheResults) {
   Click("btnClear");
   EXPECT_EQ(Find<QLineEdit>("edLADD")->text(), "0.00E+000");
   EXPECT_EQ(Find<TPERCENT>("barPercentComplete")->PercentShaded(), 0);
+
+  // The plot of the run just made reads the run's own CSV.
+  Click("btnPlot");
+  auto *plot = window->findChild<TfrmConcentrationPlot *>("frmConcentrationPlot");
+  ASSERT_NE(plot, nullptr);
+  EXPECT_TRUE(plot->HasData()) << plot->Problem().toStdString();
+  EXPECT_EQ(plot->Table().Rows(), 5 * 24 + 1);  // the start and one row an hour
+  plot->close();
+}
+
+TEST_F(Runs, PlotIsOfferedOnlyAfterARunStarted) {
+  EXPECT_FALSE(Find<QWidget>("btnPlot")->isEnabled());
 }
 
 TEST_F(Runs, StopInTheMiddleThenANewRunAtOnce) {

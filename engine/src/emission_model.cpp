@@ -10,10 +10,13 @@ DirectEmissionModel::DirectEmissionModel(std::vector<EmissionSource> sources,
   std::erase_if(sources_, [&](const EmissionSource &src) { return !nodes.hasNode(src.node); });
 }
 
-void DirectEmissionModel::addTo(double s, const NodeTable &nodes, double *dC) const {
+const EmissionModel::NodeTerms &DirectEmissionModel::termsAt(double s,
+                                                             const NodeTable &nodes) const {
+  terms_.fill(0.0);
   for (const EmissionSource &src : sources_) {
-    dC[src.node] += emissionRate(src, s) / nodes.volume[src.node];
+    terms_[src.node] += emissionRate(src, s) / nodes.volume[src.node];
   }
+  return terms_;
 }
 
 }  // namespace lumo

@@ -4,6 +4,7 @@
 // reference that any other must match.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "emission_source.h"
@@ -15,8 +16,11 @@ class EmissionModel {
  public:
   virtual ~EmissionModel() = default;
 
-  // Adds E_j(s) / V for every source j to dC[node of j].
-  virtual void addTo(double s, const NodeTable &nodes, double *dC) const = 0;
+  // Σ E_j(s) / V over the sources j of each node, for every node of the run
+  // (0 for a node without sources). The array belongs to the model and holds
+  // until the next call.
+  using NodeTerms = std::array<double, kMaxNodes>;
+  virtual const NodeTerms &termsAt(double s, const NodeTable &nodes) const = 0;
 };
 
 // Evaluates every source from its definition at every call: two exponentials
@@ -26,10 +30,11 @@ class DirectEmissionModel final : public EmissionModel {
   // Sources whose node is not part of the run never act and are dropped.
   DirectEmissionModel(std::vector<EmissionSource> sources, const NodeTable &nodes);
 
-  void addTo(double s, const NodeTable &nodes, double *dC) const override;
+  const NodeTerms &termsAt(double s, const NodeTable &nodes) const override;
 
  private:
   std::vector<EmissionSource> sources_;
+  mutable NodeTerms terms_{};
 };
 
 }  // namespace lumo

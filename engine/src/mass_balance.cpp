@@ -17,7 +17,8 @@ MassBalance::MassBalance(const NodeTable &nodes, const EmissionModel &emissions,
 }
 
 template <int N>
-void MassBalance::addFlows(const double *C, double *dC) const {
+void MassBalance::flowsAndEmissions(const double *C, const EmissionModel::NodeTerms &emitted,
+                                    double *dC) const {
   // One scalar per node, so that the sums stay in registers.
   static_assert(N == 2 || N == 3);
   double sum0 = 0.0, sum1 = 0.0, sum2 = 0.0;
@@ -26,22 +27,21 @@ void MassBalance::addFlows(const double *C, double *dC) const {
     sum1 += factor_[j][1] * C[from_[j][1]];
     if constexpr (N == 3) sum2 += factor_[j][2] * C[from_[j][2]];
   }
-  dC[0] = sum0;
-  dC[1] = sum1;
-  if constexpr (N == 3) dC[2] = sum2;
+  dC[0] = sum0 + emitted[0];
+  dC[1] = sum1 + emitted[1];
+  if constexpr (N == 3) dC[2] = sum2 + emitted[2];
 }
 
 void MassBalance::derivative(double s, const double *x, double *dx) const {
   const int n = nodes_.count;
   const double *C = x;
   double *dC = dx;
+  const EmissionModel::NodeTerms &emitted = emissions_.termsAt(s, nodes_);
   if (n == 3) {
-    addFlows<3>(C, dC);
+    flowsAndEmissions<3>(C, emitted, dC);
   } else {
-    addFlows<2>(C, dC);
+    flowsAndEmissions<2>(C, emitted, dC);
   }
-
-  emissions_.addTo(s, nodes_, dC);
 
   const double *L = x + n;
   double *dL = dx + n;

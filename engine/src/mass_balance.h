@@ -34,7 +34,8 @@ class MassBalance {
   static constexpr int kMaxFlowTerms = 2 * (kMaxNodes - 1);
 
   template <int N>
-  void addFlows(const double *C, double *dC) const;
+  void flowsAndEmissions(const double *C, const EmissionModel::NodeTerms &emitted,
+                         double *dC) const;
 
   const NodeTable &nodes_;
   std::array<std::array<double, kMaxNodes>, kMaxFlowTerms> factor_{};

@@ -71,7 +71,9 @@ OccupantSchedule::OccupantSchedule(std::vector<PatternEntry> primary,
       secondary_(std::move(secondary)),
       overrides_(std::move(overrides)),
       overrideInForce_(overrides_),
-      primaryDays_(primaryDays) {}
+      primaryDays_(primaryDays),
+      primaryInForce_(primary_),
+      secondaryInForce_(secondary_) {}
 
 Whereabouts OccupantSchedule::at(double s) const {
   const int override = overrideInForce_.find(s);
@@ -87,7 +89,22 @@ Whereabouts OccupantSchedule::at(double s) const {
   const DayPosition day =
       s >= weekFrom_ && s < weekUntil_ ? positionInWeek(s, week_) : dayPosition(s);
   const bool primary = primaryDays_[day.slot] == 1;
-  return entryInForce(primary ? primary_ : secondary_, day.timeOfDay);
+  return (primary ? primaryInForce_ : secondaryInForce_).at(day.timeOfDay);
+}
+
+Whereabouts PatternCursor::at(double tau) const {
+  if (tau >= from_ && tau < until_) return inForce_;
+  const Whereabouts found = entryInForce(*pattern_, tau);
+  if (!ascending_) return found;
+  // In an ascending list the entry in force holds from its start until the
+  // next later start.
+  const std::vector<PatternEntry> &p = *pattern_;
+  std::size_t next = 0;
+  while (next < p.size() && p[next].startOfDay <= tau) ++next;
+  from_ = next == 0 ? -INFINITY : p[next - 1].startOfDay;
+  until_ = next == p.size() ? INFINITY : p[next].startOfDay;
+  inForce_ = found;
+  return found;
 }
 
 }  // namespace lumo

@@ -1,5 +1,6 @@
 #include "results_csv.h"
 
+#include <charconv>
 #include <utility>
 
 namespace lumo {
@@ -26,10 +27,13 @@ void ResultsCsv::put(const char *text) {
   std::fputs(text, file_);
 }
 
+// "%g": six significant digits. std::to_chars with the general format and
+// precision 6 is defined to give printf's text, at a fraction of its cost.
 void ResultsCsv::putNumber(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
-  put(text);
+  const std::to_chars_result end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+  std::fwrite(text, 1, static_cast<std::size_t>(end.ptr - text), file_);
 }
 
 void ResultsCsv::endLine() {

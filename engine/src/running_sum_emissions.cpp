@@ -71,12 +71,13 @@ void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
   applying_.resize(kept);
 
   for (DecayGroup &group : groups_) rate[group.node()] += group.at(s);
-  for (int node : sourceNodes_) termPerNode_[node] = rate[node] * nodes.invVolume[node];
+  for (int node : sourceNodes_) terms_[node] = rate[node] * nodes.invVolume[node];
 }
 
-void RunningSumEmissionModel::addTo(double s, const NodeTable &nodes, double *dC) const {
+const EmissionModel::NodeTerms &RunningSumEmissionModel::termsAt(double s,
+                                                                 const NodeTable &nodes) const {
   if (!started_ || s != lastClock_) evaluate(s, nodes);
-  for (int node : sourceNodes_) dC[node] += termPerNode_[node];
+  return terms_;
 }
 
 }  // namespace lumo

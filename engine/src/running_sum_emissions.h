@@ -32,7 +32,7 @@ class RunningSumEmissionModel final : public EmissionModel {
   // Sources whose node is not part of the run never act and are dropped.
   RunningSumEmissionModel(std::vector<EmissionSource> sources, const NodeTable &nodes);
 
-  void addTo(double s, const NodeTable &nodes, double *dC) const override;
+  const NodeTerms &termsAt(double s, const NodeTable &nodes) const override;
 
  private:
   struct Pending {
@@ -52,8 +52,8 @@ class RunningSumEmissionModel final : public EmissionModel {
   mutable std::vector<DecayGroup> groups_;
   mutable bool started_ = false;
   mutable double lastClock_ = 0.0;
-  mutable std::array<double, kMaxNodes> termPerNode_{};  // E/V at lastClock_, 1/day·mg/m³
-  std::vector<int> sourceNodes_;                         // nodes with a source, ascending
+  mutable NodeTerms terms_{};     // at lastClock_
+  std::vector<int> sourceNodes_;  // nodes with a source, ascending
 };
 
 }  // namespace lumo

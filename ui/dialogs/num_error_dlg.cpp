@@ -1,14 +1,13 @@
 #include "num_error_dlg.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialog_fields.h"
 #include "num_edit.h"
+#include "ok_button.h"
 
 TNumErrorDlg::TNumErrorDlg(QWidget *owner, const QString &text) : QDialog(owner) {
   setWindowTitle(tr("A Small Error..."));
@@ -29,7 +28,7 @@ TNumErrorDlg::TNumErrorDlg(QWidget *owner, const QString &text) : QDialog(owner)
   layout->addWidget(new QLabel(tr("Type in a New Value or Press 'Cancel' to Exit"), this));
   layout->addWidget(numedNewValue, 0, Qt::AlignLeft);
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &TNumErrorDlg::OkPressed);
+  ConnectOkButton(this, ok_, [this] { accept(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   numedNewValue->setFocus();
   setMinimumWidth(320);
@@ -37,14 +36,4 @@ TNumErrorDlg::TNumErrorDlg(QWidget *owner, const QString &text) : QDialog(owner)
 
 double TNumErrorDlg::NewValue() const {
   return numedNewValue->Value();
-}
-
-void TNumErrorDlg::OkPressed() {
-  ok_->setFocus(Qt::OtherFocusReason);
-  // A refused value takes the focus back once its exit has run.
-  QTimer::singleShot(0, this, [this] {
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus != ok_ && isAncestorOf(focus)) return;
-    accept();
-  });
 }

@@ -17,8 +17,6 @@ class TNumErrorDlg : public QDialog {
   double NewValue() const;
 
  private:
-  void OkPressed();
-
   TNumEdit *numedNewValue;
   QPushButton *ok_;
 };

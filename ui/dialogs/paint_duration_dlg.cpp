@@ -102,13 +102,13 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
 
   // Filled from the record; the defaults choice is shown, not applied.
   const auto &r = Record();
-  numedPrimerApplicationRate->SetValue(r.PrimerApplicationRate);
-  numedPaintApplicationRate->SetValue(r.PaintApplicationRate);
-  numedPrimerWorkHours->SetValue(r.PrimerWorkHours);
-  numedPaintWorkHours->SetValue(r.PaintWorkHours);
+  ShowValue(numedPrimerApplicationRate, r.PrimerApplicationRate);
+  ShowValue(numedPaintApplicationRate, r.PaintApplicationRate);
+  ShowValue(numedPrimerWorkHours, r.PrimerWorkHours);
+  ShowValue(numedPaintWorkHours, r.PaintWorkHours);
   numedPrimerWorkHours->SetValidate(true);
   numedPaintWorkHours->SetValidate(true);
-  numedpainters->SetValue(r.NumberOfPainters);
+  ShowValue(numedpainters, r.NumberOfPainters);
   rgStartDay->SetItemIndex(static_cast<int>(r.StartDay));
   rgPaintInterval->SetItemIndex(static_cast<int>(r.PaintInterval));
   spedHourstillPaint->setValue(r.HoursTillPaint);
@@ -132,23 +132,23 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
 void TPaintDurationDlg::StoreFields() {
   auto &r = Record();
   r.PrimerApplicationRate = Corrected(
-      numedPrimerApplicationRate, numedPrimerApplicationRate->Value(), lumo::kApplicationRateLimits,
-      tr("The primer application rate"), tr(" gallons/hour"));
-  r.PaintApplicationRate = Corrected(numedPaintApplicationRate, numedPaintApplicationRate->Value(),
-                                     lumo::kApplicationRateLimits, tr("The paint application rate"),
-                                     tr(" gallons/hour"));
-  r.PrimerWorkHours = numedPrimerWorkHours->Value();
-  r.PaintWorkHours = numedPaintWorkHours->Value();
+      numedPrimerApplicationRate, FieldValue(numedPrimerApplicationRate),
+      lumo::kApplicationRateLimits, tr("The primer application rate"), tr(" gallons/hour"));
+  r.PaintApplicationRate = Corrected(
+      numedPaintApplicationRate, FieldValue(numedPaintApplicationRate),
+      lumo::kApplicationRateLimits, tr("The paint application rate"), tr(" gallons/hour"));
+  r.PrimerWorkHours = FieldValue(numedPrimerWorkHours);
+  r.PaintWorkHours = FieldValue(numedPaintWorkHours);
   Calculate();
 }
 
 void TPaintDurationDlg::Calculate() {
   auto &r = Record();
-  const double typed = numedpainters->Value();
+  const double typed = FieldValue(numedpainters);
   const double painters = Corrected(numedpainters, typed, lumo::kPainterLimits,
                                     tr("The number of painters"), QString());
   r.NumberOfPainters = lumo::WholePainters(painters);
-  numedpainters->SetValue(r.NumberOfPainters);
+  ShowValue(numedpainters, r.NumberOfPainters);
 
   const auto *s = State();
   lblGallons->setText(tr("%1 Gallons Primer and %2 Gallons Paint to be Used")
@@ -175,7 +175,7 @@ void TPaintDurationDlg::DefaultsChosen(int index) {
   const double rate = index == 1 ? kProfessionalRate : kDIYRate;
   r.PrimerApplicationRate = rate;
   r.PaintApplicationRate = rate;
-  numedPrimerApplicationRate->SetValue(rate);
-  numedPaintApplicationRate->SetValue(rate);
+  ShowValue(numedPrimerApplicationRate, rate);
+  ShowValue(numedPaintApplicationRate, rate);
   Calculate();
 }

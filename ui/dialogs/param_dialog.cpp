@@ -1,15 +1,15 @@
 #include "param_dialog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
+#include "dialog_fields.h"
 #include "lumo_state.h"
 #include "message_box.h"
 #include "num_edit.h"
+#include "ok_button.h"
 
 using namespace lumo::controls;
 
@@ -27,26 +27,14 @@ TParamDialog::TParamDialog(QWidget *owner, lumo::TLumoState *state, const QStrin
   cancel_->setObjectName(QStringLiteral("CancelBtn"));
   cancel_->setFocusPolicy(Qt::TabFocus);
   layout->addWidget(buttons_);
-  connect(buttons_, &QDialogButtonBox::accepted, this, &TParamDialog::OkPressed);
+  ConnectOkButton(this, ok_, [this] {
+    if (CanClose()) AcceptAfterFocus(ok_);
+  });
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 lumo::ScenarioRecord &TParamDialog::Record() const {
   return State()->ScenarioRecord;
-}
-
-void TParamDialog::OkPressed() {
-  ok_->setFocus(Qt::OtherFocusReason);
-  // A field that refused its value takes the focus back once the events
-  // queued by its exit have run; decide after them.
-  QTimer::singleShot(0, this, &TParamDialog::FinishOk);
-}
-
-void TParamDialog::FinishOk() {
-  QWidget *focus = QApplication::focusWidget();
-  if (focus && focus != ok_ && isAncestorOf(focus)) return;
-  if (!CanClose()) return;
-  AcceptAfterFocus(ok_);
 }
 
 double TParamDialog::Corrected(TNumEdit *field, double value, lumo::FieldLimits limits,
@@ -60,6 +48,6 @@ double TParamDialog::Corrected(TNumEdit *field, double value, lumo::FieldLimits 
                            : tr("%1 must be at most %2%3; it has been set to %2%3.");
   ShowMessage(this, tr("A Small Correction"), text.arg(what, limit, unit), MsgIcon::Information,
               MsgButton::Ok);
-  if (field) field->SetValue(nearest);
+  if (field) ShowValue(field, nearest);
   return nearest;
 }

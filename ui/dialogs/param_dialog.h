@@ -43,9 +43,6 @@ class TParamDialog : public TLumoForm {
                    const QString &unit);
 
  private:
-  void OkPressed();
-  void FinishOk();
-
   QVBoxLayout *body_;
   QDialogButtonBox *buttons_;
   QPushButton *ok_;

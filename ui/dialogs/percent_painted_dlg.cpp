@@ -26,18 +26,18 @@ TPercentPaintedDlg::TPercentPaintedDlg(QWidget *owner, lumo::TLumoState *state)
   ShowPercent(Record().PercentPainted);
   numeditPercentPainted->SetValidate(true);
   connect(numeditPercentPainted, &TNumEdit::exited, this,
-          [this] { ShowPercent(numeditPercentPainted->Value()); });
+          [this] { ShowPercent(FieldValue(numeditPercentPainted)); });
 }
 
 void TPercentPaintedDlg::ShowPercent(double percent) {
-  numeditPercentPainted->SetValue(percent);
+  ShowValue(numeditPercentPainted, percent);
   lblPaintedVolume->setText(tr("Painted Volume = %1 ft³")
                                 .arg(QString::fromStdString(
                                     lumo::FormatFixed(Record().BldgVolume * percent / 100, 0, 0))));
 }
 
 bool TPercentPaintedDlg::CanClose() {
-  Record().PercentPainted = numeditPercentPainted->Value();
+  Record().PercentPainted = FieldValue(numeditPercentPainted);
   if (Record().PercentPainted < 100) return true;
   ShowMessage(this, tr("Percent Painted"), tr("Percent must be less than 100%"), MsgIcon::None,
               MsgButton::Ok);

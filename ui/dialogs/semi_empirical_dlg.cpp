@@ -25,26 +25,27 @@ TSemiEmpiricalDlg::TSemiEmpiricalDlg(QWidget *owner, lumo::TLumoState *state, bo
   Body()->addLayout(grid);
 
   auto &r = Record();
-  ednumTotalMass->SetValue(primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
-  edVOCWtFraction->SetValue(primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction);
-  edFirstOrderRateConst->SetValue(primer_ ? r.PrimerFirstOrderRateConstant
-                                          : r.PaintFirstOrderRateConstant);
+  ShowValue(ednumTotalMass, primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
+  ShowValue(edVOCWtFraction, primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction);
+  ShowValue(edFirstOrderRateConst,
+            primer_ ? r.PrimerFirstOrderRateConstant : r.PaintFirstOrderRateConstant);
   FractionLeft();
 
   connect(ednumTotalMass, &TNumEdit::exited, this, [this] {
-    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) = ednumTotalMass->Value();
+    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) =
+        FieldValue(ednumTotalMass);
   });
   connect(edVOCWtFraction, &TNumEdit::exited, this, &TSemiEmpiricalDlg::FractionLeft);
   connect(edFirstOrderRateConst, &TNumEdit::exited, this, [this] {
     (primer_ ? Record().PrimerFirstOrderRateConstant : Record().PaintFirstOrderRateConstant) =
-        edFirstOrderRateConst->Value();
+        FieldValue(edFirstOrderRateConst);
   });
 }
 
 void TSemiEmpiricalDlg::FractionLeft() {
   auto &r = Record();
   const double fraction =
-      Corrected(edVOCWtFraction, edVOCWtFraction->Value(), lumo::kVOCWeightFractionLimits,
+      Corrected(edVOCWtFraction, FieldValue(edVOCWtFraction), lumo::kVOCWeightFractionLimits,
                 tr("The total VOC weight fraction"), QString());
   (primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction) = fraction;
   const double coverage = primer_ ? r.PrimerCoverage : r.PaintCoverage;
@@ -62,7 +63,7 @@ void TSemiEmpiricalDlg::FractionLeft() {
                 MsgIcon::Warning, MsgButton::Ok);
     return;
   }
-  edFirstOrderRateConst->SetValue(*k);
+  ShowValue(edFirstOrderRateConst, *k);
   (primer_ ? r.PrimerFirstOrderRateConstant : r.PaintFirstOrderRateConstant) =
-      edFirstOrderRateConst->Value();
+      FieldValue(edFirstOrderRateConst);
 }

@@ -16,16 +16,16 @@ TWeightDlg::TWeightDlg(QWidget *owner, lumo::TLumoState *state)
   AddFieldRow(grid, 0, tr("Average Body Weight:"), numedWtKg, tr("kg"), numedWtLbs, tr("pounds"),
               tr("- or -"));
   Body()->addLayout(grid);
-  numedWtKg->SetValue(Record().BodyWeight);
-  numedWtLbs->SetValue(lumo::KilogramstoPounds(Record().BodyWeight));
-  connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(numedWtKg->Value()); });
+  ShowValue(numedWtKg, Record().BodyWeight);
+  ShowValue(numedWtLbs, lumo::KilogramstoPounds(Record().BodyWeight));
+  connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(FieldValue(numedWtKg)); });
   connect(numedWtLbs, &TNumEdit::exited, this,
-          [this] { Store(lumo::PoundstoKilograms(numedWtLbs->Value())); });
+          [this] { Store(lumo::PoundstoKilograms(FieldValue(numedWtLbs))); });
 }
 
 void TWeightDlg::Store(double kg) {
   kg = Corrected(nullptr, kg, lumo::kBodyWeightLimits, tr("The body weight"), tr(" kg"));
-  numedWtKg->SetValue(kg);
-  numedWtLbs->SetValue(lumo::KilogramstoPounds(kg));
+  ShowValue(numedWtKg, kg);
+  ShowValue(numedWtLbs, lumo::KilogramstoPounds(kg));
   Record().BodyWeight = kg;
 }

@@ -31,13 +31,11 @@ TAirflowDlg::TAirflowDlg(QWidget *owner, lumo::TLumoState *state)
 
   auto *grid = new QGridLayout;
   auto *airLabel = new QLabel(tr("Air Exchange Rate between indoors and outdoors = "));
-  airLabel->setWordWrap(true);
-  grid->addWidget(airLabel, 0, 0, 1, 3);
+  grid->addWidget(airLabel, 0, 0, 1, 6);
   grid->addWidget(numeditAirExchanges, 1, 1);
   grid->addWidget(new QLabel(tr("air changes/hour")), 1, 2, 1, 2);
   auto *zoneLabel =
       new QLabel(tr("Interzonal Airflow Rate Between painted volume and  remainder = "));
-  zoneLabel->setWordWrap(true);
   grid->addWidget(zoneLabel, 2, 0, 1, 6);
   AddFieldRow(grid, 3, QString(), numeditInterzonalAirExchange, tr("ft³/hour"),
               numeditInterzonalAirExchange2, tr("m³/hour"));

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
 
 #include "num_edit.h"
 #include "num_format.h"
@@ -34,6 +37,7 @@ QLabel *MakeValueLabel(QWidget *parent, const QString &name, const QString &text
 void AddFieldRow(QGridLayout *grid, int row, const QString &caption, QWidget *field,
                  const QString &unit, QWidget *second, const QString &secondUnit,
                  const QString &between) {
+  grid->setColumnStretch(6, 1);  // fields keep their natural width
   if (!caption.isEmpty()) {
     auto *label = new QLabel(caption);
     label->setBuddy(field);
@@ -62,4 +66,19 @@ double FieldValue(const TNumEdit *field) {
   const double shown =
       lumo::controls::RoundToDecimals(exact.toDouble(), field->Decimals(), field->UseRounding());
   return shown == typed || exact.toDouble() == typed ? exact.toDouble() : typed;
+}
+
+void FitGrid(QTableWidget *grid, int rows) {
+  int width = 2 * grid->frameWidth();
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    if (!grid->isColumnHidden(c)) width += grid->columnWidth(c);
+  }
+  if (grid->verticalHeader()->isVisible()) width += grid->verticalHeader()->width();
+  int height = 2 * grid->frameWidth();
+  const int shown = std::min(rows, grid->rowCount());
+  for (int r = 0; r < shown; ++r) height += grid->rowHeight(r);
+  if (grid->horizontalHeader()->isVisible()) height += grid->horizontalHeader()->height();
+  if (shown < grid->rowCount()) width += grid->verticalScrollBar()->sizeHint().width();
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setFixedSize(width, height);
 }

@@ -7,6 +7,7 @@
 
 class QGridLayout;
 class QLabel;
+class QTableWidget;
 class QWidget;
 class TNumEdit;
 
@@ -30,3 +31,7 @@ QLabel *MakeValueLabel(QWidget *parent, const QString &name, const QString &text
 void AddFieldRow(QGridLayout *grid, int row, const QString &caption, QWidget *field,
                  const QString &unit, QWidget *second = nullptr,
                  const QString &secondUnit = QString(), const QString &between = QString());
+
+// Sizes `grid` to show all its columns and up to `rows` rows without empty
+// space (a scroll bar shows the rest).
+void FitGrid(QTableWidget *grid, int rows);

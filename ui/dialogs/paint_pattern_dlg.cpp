@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "dialog_fields.h"
 #include "lumo_state.h"
 #include "message_box.h"
 #include "number_text.h"
@@ -36,10 +37,11 @@ TPaintPatternDlg::TPaintPatternDlg(QWidget *owner, lumo::TLumoState *state)
       gridOverride->SetCells(c + 1, r + kFirstRow, QString::fromStdString(schedule.Cell(c, r)));
     }
   }
-  for (int c = 1; c < gridOverride->ColCount(); ++c) gridOverride->setColumnWidth(c, 52);
+  for (int c = 1; c < gridOverride->ColCount(); ++c) gridOverride->setColumnWidth(c, 48);
+  gridOverride->setColumnWidth(2, 72);
+  gridOverride->setColumnWidth(5, 72);
   gridOverride->setColumnWidth(TPaintPatternGrid::kBreathingRateColumn, 100);
-  gridOverride->horizontalHeader()->setStretchLastSection(true);
-  gridOverride->setMinimumSize(560, 220);
+  FitGrid(gridOverride, kFirstRow + 12);
 }
 
 void TPaintPatternDlg::showEvent(QShowEvent *event) {

@@ -5,6 +5,7 @@
 
 #include "activity_grid.h"
 #include "activity_pattern_cells.h"
+#include "dialog_fields.h"
 #include "lumo_state.h"
 #include "message_box.h"
 
@@ -29,7 +30,7 @@ TPatternDlg::TPatternDlg(QWidget *owner, lumo::TLumoState *state, const QString 
          "(the model will reset zone values of 2 to 1 in that case)."),
       this);
   note->setWordWrap(true);
-  Body()->addWidget(grid_);
+  Body()->addWidget(grid_, 0, Qt::AlignHCenter);
   Body()->addWidget(note);
 
   const auto lines = lumo::PatternToCells(pattern_);
@@ -43,11 +44,11 @@ TPatternDlg::TPatternDlg(QWidget *owner, lumo::TLumoState *state, const QString 
   grid_->SetCells(2, kFirstRow, QStringLiteral("  0"));
   grid_->SetCells(3, kFirstRow, QStringLiteral("  0"));
   grid_->setColumnWidth(1, 60);
-  grid_->setColumnWidth(2, 60);
+  grid_->setColumnWidth(2, 80);
   grid_->setColumnWidth(3, 60);
   grid_->setColumnWidth(4, 110);
-  grid_->setMinimumSize(340, 14 * grid_->DefaultRowHeight() + 8);
-  setMinimumWidth(420);
+  FitGrid(grid_, kFirstRow + kShownLines);
+  note->setMaximumWidth(grid_->width() + 60);
 }
 
 void TPatternDlg::showEvent(QShowEvent *event) {

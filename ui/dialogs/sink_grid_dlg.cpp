@@ -1,9 +1,11 @@
 #include "sink_grid_dlg.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "dialog_fields.h"
 #include "lumo_state.h"
 #include "num_edit.h"
 #include "num_error_dlg.h"
@@ -31,20 +33,28 @@ TSinkGridDlg::TSinkGridDlg(QWidget *owner, lumo::TLumoState *state)
   gridSink->SetGridType(reversible ? SinkGridType::Reversable : SinkGridType::OneWay);
   setWindowTitle(reversible ? tr("Reversible Sink Values") : tr("One Way Sink Values"));
 
-  Body()->addWidget(
+  Body()->addWidget(gridSink, 0, Qt::AlignHCenter);
+  // The notes, each after the mark it explains ("Zone*", "Sink**").
+  auto *notes = new QGridLayout;
+  notes->setColumnStretch(1, 1);
+  notes->addWidget(Note(this, tr("*")), 0, 0, Qt::AlignTop);
+  notes->addWidget(
       Note(this, tr("Zone 1 is the painted area, zone 2 is the remainder of the building.  Zone 2 "
-                    "is not applicable if the entire building is painted")));
-  Body()->addWidget(gridSink);
-  Body()->addWidget(Note(this, tr("*")));
-  Body()->addWidget(Note(this, tr("Carpet is always assumed to be a sink.  The wallboard sink area "
-                                  "is a combination of:")));
-  Body()->addWidget(Note(this, tr("**")));
-  Body()->addWidget(Note(this, tr("(1) any within the painted area that is not painted (e.g., "
-                                  "ceilings if walls are painted), and")));
-  Body()->addWidget(Note(this, tr("(2) All wallboard in the unpainted area, if applicable.")));
-  Body()->addWidget(
+                    "is not applicable if the entire building is painted")),
+      0, 1);
+  notes->addWidget(Note(this, tr("**")), 1, 0, Qt::AlignTop);
+  notes->addWidget(Note(this, tr("Carpet is always assumed to be a sink.  The wallboard sink area "
+                                 "is a combination of:")),
+                   1, 1);
+  notes->addWidget(Note(this, tr("(1) any within the painted area that is not painted (e.g., "
+                                 "ceilings if walls are painted), and")),
+                   2, 1);
+  notes->addWidget(Note(this, tr("(2) All wallboard in the unpainted area, if applicable.")), 3, 1);
+  notes->addWidget(
       Note(this, tr("The category \"Other\" allows the user to specify some other type of sink, "
-                    "such as furniture or draperies.")));
+                    "such as furniture or draperies.")),
+      4, 1);
+  Body()->addLayout(notes);
 
   for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
     for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
@@ -57,7 +67,7 @@ TSinkGridDlg::TSinkGridDlg(QWidget *owner, lumo::TLumoState *state)
   }
   gridSink->setColumnWidth(1, 80);
   gridSink->setColumnWidth(2, 80);
-  gridSink->setMinimumSize(reversible ? 420 : 320, 8 * gridSink->DefaultRowHeight() + 8);
+  FitGrid(gridSink, gridSink->RowCount());
   setMinimumWidth(460);
 }
 

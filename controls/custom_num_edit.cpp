@@ -118,6 +118,7 @@ bool TCustomNumEdit::Valid(double x) {
 void TCustomNumEdit::BeginEditing() {
   editing_ = true;
   UnFormatText();
+  textAtEntry_ = text();
   savedMaxLength_ = maxLength();
   // Never shorter than the text already there, which setMaxLength would cut.
   setMaxLength(std::max<int>(digits_, static_cast<int>(text().size())));
@@ -127,6 +128,13 @@ void TCustomNumEdit::BeginEditing() {
 bool TCustomNumEdit::FinishEditing() {
   const QString typed = text();
   setMaxLength(savedMaxLength_);
+  if (typed == textAtEntry_) {
+    // Passed through without a change: the stored value stays exact.
+    editing_ = false;
+    FormatText();
+    ShowAligned(false);
+    return true;
+  }
   const EditedNumber number = ParseEditedText(typed, QLocale());
   if (!number.ok) {
     // A lone sign or decimal mark: the previous value stays and shows again.

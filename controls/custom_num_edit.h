@@ -87,4 +87,7 @@ class TCustomNumEdit : public TCustomStrEdit {
   TMasks masks_;
   bool editing_ = false;
   int savedMaxLength_ = 32767;
+  // The text the field showed when editing began: leaving it unchanged keeps
+  // the exact value rather than the rounded text.
+  QString textAtEntry_;
 };

@@ -65,6 +65,23 @@ TEST_F(NumEditTest, EditingCycleKeepsGroupingAndStoresOnLeaving) {
   EXPECT_EQ(messages.Count(), 0);
 }
 
+TEST_F(NumEditTest, PassingThroughWithoutTypingKeepsTheExactValue) {
+  NumEditWindow w;
+  w.field->SetValue(1234.5678);
+  ASSERT_TRUE(ShowActive(w.window));
+  w.Enter();
+  w.Leave();
+  EXPECT_DOUBLE_EQ(w.field->Value(), 1234.5678);
+  EXPECT_EQ(w.field->text(), "1,234.6");
+  // A real edit still stores what was typed.
+  w.Enter();
+  KeyIntoFocus(Qt::Key_End);
+  KeyIntoFocus(Qt::Key_Backspace);
+  TypeIntoFocus("7");
+  w.Leave();
+  EXPECT_DOUBLE_EQ(w.field->Value(), 1234.7);
+}
+
 TEST_F(NumEditTest, RefusesLettersAndASecondSign) {
   NumEditWindow w;
   ASSERT_TRUE(ShowActive(w.window));

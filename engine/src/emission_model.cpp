@@ -6,17 +6,15 @@ namespace lumo {
 
 DirectEmissionModel::DirectEmissionModel(std::vector<EmissionSource> sources,
                                          const NodeTable &nodes)
-    : sources_(std::move(sources)) {
+    : EmissionModel(/*remembersLastClock=*/false), sources_(std::move(sources)) {
   std::erase_if(sources_, [&](const EmissionSource &src) { return !nodes.hasNode(src.node); });
 }
 
-const EmissionModel::NodeTerms &DirectEmissionModel::termsAt(double s,
-                                                             const NodeTable &nodes) const {
-  terms_.fill(0.0);
+void DirectEmissionModel::evaluate(double s, const NodeTable &nodes, NodeTerms &terms) const {
+  terms.fill(0.0);
   for (const EmissionSource &src : sources_) {
-    terms_[src.node] += emissionRate(src, s) / nodes.volume[src.node];
+    terms[src.node] += emissionRate(src, s) / nodes.volume[src.node];
   }
-  return terms_;
 }
 
 }  // namespace lumo

@@ -21,8 +21,12 @@ void MassBalance::flowsAndEmissions(const double *C, const EmissionModel::NodeTe
                                     double *dC) const {
   // One scalar per node, so that the sums stay in registers.
   static_assert(N == 2 || N == 3);
-  double sum0 = 0.0, sum1 = 0.0, sum2 = 0.0;
-  for (int j = 0; j < 2 * (N - 1); ++j) {
+  // Starting from the first term rather than from 0 spares every stage one
+  // dependent addition.
+  double sum0 = factor_[0][0] * C[from_[0][0]];
+  double sum1 = factor_[0][1] * C[from_[0][1]];
+  double sum2 = N == 3 ? factor_[0][2] * C[from_[0][2]] : 0.0;
+  for (int j = 1; j < 2 * (N - 1); ++j) {
     sum0 += factor_[j][0] * C[from_[j][0]];
     sum1 += factor_[j][1] * C[from_[j][1]];
     if constexpr (N == 3) sum2 += factor_[j][2] * C[from_[j][2]];

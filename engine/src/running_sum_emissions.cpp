@@ -16,7 +16,8 @@ bool sameRate(double a, double b) {
 }  // namespace
 
 RunningSumEmissionModel::RunningSumEmissionModel(std::vector<EmissionSource> sources,
-                                                 const NodeTable &nodes) {
+                                                 const NodeTable &nodes)
+    : EmissionModel(/*remembersLastClock=*/true) {
   std::erase_if(sources, [&](const EmissionSource &src) { return !nodes.hasNode(src.node); });
   std::stable_sort(
       sources.begin(), sources.end(),
@@ -42,18 +43,11 @@ void RunningSumEmissionModel::restart() const {
   for (DecayGroup &group : groups_) group = DecayGroup(group.node(), group.rate());
 }
 
-void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
-  if (started_ && s < lastClock_) restart();
-  started_ = true;
-  lastClock_ = s;
-
-  while (nextToStart_ < sources_.size() && sources_[nextToStart_].source.start <= s) {
-    applying_.push_back(nextToStart_);
-    ++nextToStart_;
-  }
-
-  std::array<double, kMaxNodes> rate{};  // mg/day per node
-  // Sources still applying; those that have finished move to their group.
+// Hands add(node, rate) the release rate (mg/day) of every applying source
+// and every group at s; sources that have finished applying move to their
+// group first.
+template <class Add>
+void RunningSumEmissionModel::collectRates(double s, Add &&add) const {
   std::size_t kept = 0;
   for (const std::size_t index : applying_) {
     const Pending &p = sources_[index];
@@ -66,18 +60,31 @@ void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes) const {
     applying_[kept++] = index;
     const double perDay = src.mass / src.duration;
     const double share = src.rate * u > kFullyReleasingExponent ? 1.0 : appliedShare(src.rate, u);
-    rate[src.node] += perDay * share;
+    add(src.node, perDay * share);
   }
   applying_.resize(kept);
-
-  for (DecayGroup &group : groups_) rate[group.node()] += group.at(s);
-  for (int node : sourceNodes_) terms_[node] = rate[node] * nodes.invVolume[node];
+  for (DecayGroup &group : groups_) add(group.node(), group.at(s));
 }
 
-const EmissionModel::NodeTerms &RunningSumEmissionModel::termsAt(double s,
-                                                                 const NodeTable &nodes) const {
-  if (!started_ || s != lastClock_) evaluate(s, nodes);
-  return terms_;
+void RunningSumEmissionModel::evaluate(double s, const NodeTable &nodes, NodeTerms &terms) const {
+  if (started_ && s < lastClock_) restart();
+  started_ = true;
+  lastClock_ = s;
+
+  while (nextToStart_ < sources_.size() && sources_[nextToStart_].source.start <= s) {
+    applying_.push_back(nextToStart_);
+    ++nextToStart_;
+  }
+
+  if (sourceNodes_.size() == 1) {  // the usual case: one painted zone
+    double rate = 0.0;
+    collectRates(s, [&rate](int, double r) { rate += r; });
+    terms[sourceNodes_[0]] = rate * nodes.invVolume[sourceNodes_[0]];
+    return;
+  }
+  std::array<double, kMaxNodes> rate{};  // mg/day per node
+  collectRates(s, [&rate](int node, double r) { rate[node] += r; });
+  for (int node : sourceNodes_) terms[node] = rate[node] * nodes.invVolume[node];
 }
 
 }  // namespace lumo

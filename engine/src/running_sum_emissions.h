@@ -16,9 +16,9 @@ namespace lumo {
 
 // The same emission term at a cost nearly independent of the number of
 // sources, for clocks that move forward as a run's do:
-//  - the term is computed once per distinct clock value: the Runge-Kutta
-//    stages share the half-step time, and each step starts where the last
-//    one ended;
+//  - the term is computed once per distinct clock value (EmissionModel
+//    remembers the last one): the Runge-Kutta stages share the half-step
+//    time, and each step starts where the last one ended;
 //  - sources are kept sorted by start; those not yet started cost nothing;
 //  - an applying source whose e^{-ku} is below double precision adds exactly
 //    M/D, with no exponential;
@@ -32,8 +32,6 @@ class RunningSumEmissionModel final : public EmissionModel {
   // Sources whose node is not part of the run never act and are dropped.
   RunningSumEmissionModel(std::vector<EmissionSource> sources, const NodeTable &nodes);
 
-  const NodeTerms &termsAt(double s, const NodeTable &nodes) const override;
-
  private:
   struct Pending {
     EmissionSource source;
@@ -41,7 +39,9 @@ class RunningSumEmissionModel final : public EmissionModel {
   };
 
   void restart() const;
-  void evaluate(double s, const NodeTable &nodes) const;
+  template <class Add>
+  void collectRates(double s, Add &&add) const;
+  void evaluate(double s, const NodeTable &nodes, NodeTerms &terms) const override;
 
   std::vector<Pending> sources_;  // by start, ties in list order
 
@@ -52,7 +52,6 @@ class RunningSumEmissionModel final : public EmissionModel {
   mutable std::vector<DecayGroup> groups_;
   mutable bool started_ = false;
   mutable double lastClock_ = 0.0;
-  mutable NodeTerms terms_{};     // at lastClock_
   std::vector<int> sourceNodes_;  // nodes with a source, ascending
 };
 

@@ -1,16 +1,11 @@
 #include "speed_info_button.h"
 
 #include "glyph.h"
-#include "tips.h"
 
 TLUMOSpeedInfo::TLUMOSpeedInfo(QWidget *parent) : QToolButton(parent) {
   setAutoRaise(true);
   LoadGlyph(lumo::controls::SystemGlyphPath(QStringLiteral("help.bmp")));
-  connect(this, &QToolButton::clicked, this, &TLUMOSpeedInfo::OpenDialog);
-}
-
-void TLUMOSpeedInfo::SetString(const QString &text) {
-  text_ = text.left(kMaxTextLength);
+  connect(this, &QToolButton::clicked, this, [this] { OpenDialog(this); });
 }
 
 void TLUMOSpeedInfo::LoadGlyph(const QString &path) {
@@ -25,11 +20,4 @@ void TLUMOSpeedInfo::LoadGlyph(const QString &path) {
     setText(QString());
     setToolButtonStyle(Qt::ToolButtonIconOnly);
   }
-}
-
-void TLUMOSpeedInfo::OpenDialog() {
-  if (!dialog_) return;
-  dialog_->SetText(text_);
-  dialog_->SetVertScroll(scroll_);
-  dialog_->Execute(this);
 }

@@ -6,32 +6,14 @@
 
 #include <QToolButton>
 
-#include "tip_form.h"
+#include "tip_source.h"
 
-class TTips;
-
-class TLUMOSpeedInfo : public QToolButton {
+class TLUMOSpeedInfo : public QToolButton, public TTipSource {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxTextLength = 2000;
-
   explicit TLUMOSpeedInfo(QWidget *parent = nullptr);
-
-  TTips *Dialog() const { return dialog_; }
-  void SetDialog(TTips *dialog) { dialog_ = dialog; }
-  TScrollStyle VertScroll() const { return scroll_; }
-  void SetVertScroll(TScrollStyle scroll) { scroll_ = scroll; }
-  QString String() const { return text_; }
-  void SetString(const QString &text);
 
   // Sets the glyph from `path`; without one the button shows "?".
   void LoadGlyph(const QString &path);
-
- private:
-  void OpenDialog();
-
-  TTips *dialog_ = nullptr;
-  TScrollStyle scroll_ = TScrollStyle::ssVertical;
-  QString text_;
 };

@@ -14,6 +14,17 @@ MassBalance::MassBalance(const NodeTable &nodes, const EmissionModel &emissions,
     factor_[out][pair.from] = -(nodes_.invVolume[pair.from] * pair.flow);
     from_[out][pair.from] = pair.from;
   }
+  for (const SinkNode &sink : sinks_) {
+    const bool acts = nodes_.hasNode(sink.node);
+    sinkTerms_.push_back(
+        {acts ? sink.node : -1, SinkRates(sink, acts ? nodes_.invVolume[sink.node] : 0.0)});
+  }
+
+  const FromTable usual = usualFrom(nodes_.count);
+  usualOrder_ = nodes_.pairs.size() == static_cast<std::size_t>(nodes_.count * (nodes_.count - 1));
+  for (int j = 0; j < 2 * (nodes_.count - 1); ++j) {
+    for (int i = 0; i < nodes_.count; ++i) usualOrder_ = usualOrder_ && from_[j][i] == usual[j][i];
+  }
 }
 
 template <int N>
@@ -36,26 +47,30 @@ void MassBalance::flowsAndEmissions(const double *C, const EmissionModel::NodeTe
   if constexpr (N == 3) dC[2] = sum2 + emitted[2];
 }
 
-void MassBalance::derivative(double s, const double *x, double *dx) const {
-  const int n = nodes_.count;
+template <int N>
+void MassBalance::derivativeOf(double s, const double *x, double *dx) const {
   const double *C = x;
   double *dC = dx;
-  const EmissionModel::NodeTerms &emitted = emissions_.termsAt(s, nodes_);
-  if (n == 3) {
-    flowsAndEmissions<3>(C, emitted, dC);
-  } else {
-    flowsAndEmissions<2>(C, emitted, dC);
-  }
+  flowsAndEmissions<N>(C, emissions_.termsAt(s, nodes_), dC);
 
-  const double *L = x + n;
-  double *dL = dx + n;
-  for (std::size_t i = 0; i < sinks_.size(); ++i) {
-    const SinkNode &sink = sinks_[i];
-    if (!nodes_.hasNode(sink.node)) {
+  const double *L = x + N;
+  double *dL = dx + N;
+  const std::size_t sinkCount = sinkTerms_.size();
+  for (std::size_t i = 0; i < sinkCount; ++i) {
+    const Sink &sink = sinkTerms_[i];
+    if (sink.node < 0) {
       dL[i] = 0.0;
       continue;
     }
-    addSinkTerms(sink, nodes_.invVolume[sink.node], C[sink.node], L[i], dC[sink.node], dL[i]);
+    sink.rates.apply(C[sink.node], L[i], dC[sink.node], dL[i]);
+  }
+}
+
+void MassBalance::derivative(double s, const double *x, double *dx) const {
+  if (nodes_.count == 3) {
+    derivativeOf<3>(s, x, dx);
+  } else {
+    derivativeOf<2>(s, x, dx);
   }
 }
 

@@ -2,18 +2,11 @@
 
 namespace lumo {
 
-void addSinkTerms(const SinkNode &sink, double invVolume, double C, double L, double &dC,
-                  double &dL) {
-  if (sink.kind == SinkKind::kFirstOrder) {
-    dC = dC - invVolume * sink.uptake * C;
-    dL = 0.0;
-    return;
-  }
-  const double ka = sink.uptake;
-  const double kd = sink.release;
-  const double A = sink.area;
-  dC = dC - invVolume * ka * A * C + invVolume * kd * A * L;
-  dL = ka * A * C - kd * A * L;
-}
+SinkRates::SinkRates(const SinkNode &sink, double invVolume)
+    : langmuir(sink.kind != SinkKind::kFirstOrder),
+      fromAir(langmuir ? invVolume * sink.uptake * sink.area : invVolume * sink.uptake),
+      toAir(langmuir ? invVolume * sink.release * sink.area : 0.0),
+      uptake(langmuir ? sink.uptake * sink.area : 0.0),
+      release(langmuir ? sink.release * sink.area : 0.0) {}
 
 }  // namespace lumo

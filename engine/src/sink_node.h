@@ -18,10 +18,32 @@ struct SinkNode {
   double initialLoading;  // mg at the start of the run; 0 for first-order sinks
 };
 
-// Applies the sink's terms to dC (the derivative of its node's concentration
-// C, with invVolume = 1/V of that node) and sets dL (the derivative of its
-// loading L).
-void addSinkTerms(const SinkNode &sink, double invVolume, double C, double L, double &dC,
-                  double &dL);
+// A sink's terms with their constant products formed once, for a node of
+// volume V (invVolume = 1/V):
+//   first-order: dC −= (kf/V) C,                     dL = 0;
+//   Langmuir:    dC += −(ka A/V) C + (kd A/V) L,     dL = (ka A) C − (kd A) L.
+// The products are formed left to right, (1/V × ka) × A and so on, so that a
+// stage computes exactly what multiplying the factors out every time would.
+struct SinkRates {
+  SinkRates(const SinkNode &sink, double invVolume);
+
+  // Applies the terms to dC (the derivative of the node's concentration C)
+  // and sets dL (the derivative of the loading L).
+  void apply(double C, double L, double &dC, double &dL) const {
+    if (!langmuir) {
+      dC = dC - fromAir * C;
+      dL = 0.0;
+      return;
+    }
+    dC = dC - fromAir * C + toAir * L;
+    dL = uptake * C - release * L;
+  }
+
+  bool langmuir;
+  double fromAir;  // first-order: kf/V; Langmuir: ka A/V
+  double toAir;    // Langmuir: kd A/V
+  double uptake;   // Langmuir: ka A
+  double release;  // Langmuir: kd A
+};
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "vantormain.h"
 
+#include <array>
+
 namespace lumo {
 
 vantormain::vantormain(NodeTable nodes, const std::vector<double> &initialConcentrations,
@@ -27,6 +29,24 @@ std::span<const double> vantormain::loadings() const {
 }
 
 void vantormain::advanceTo(double target) {
+  // The program's records carry no sinks or one set of six (first-order or
+  // Langmuir); those layouts get a time loop of their own.
+  constexpr int kSinkSet = 6;
+  if (balance_.hasLayout<3, kSinkSet>()) {
+    advanceFixed<3, kSinkSet>(target);
+  } else if (balance_.hasLayout<2, kSinkSet>()) {
+    advanceFixed<2, kSinkSet>(target);
+  } else if (balance_.hasLayout<3, 0>()) {
+    advanceFixed<3, 0>(target);
+  } else if (balance_.hasLayout<2, 0>()) {
+    advanceFixed<2, 0>(target);
+  } else {
+    advanceAnyLayout(target);
+  }
+}
+
+template <class Step>
+void vantormain::stepUntil(double target, Step &&step) {
   double h = kMaxStep;
   double t = clock_;
   while (t < target) {
@@ -36,12 +56,59 @@ void vantormain::advanceTo(double target) {
       t = target;
       break;
     }
-    stepper_.step(balance_, t, h, state_.data());
-    saturation_.apply(state_.data(), nodes_);
+    step(t, h);
     afterStep(s, h);
     t = s;
   }
   clock_ = t;
+}
+
+void vantormain::advanceAnyLayout(double target) {
+  stepUntil(target, [this](double t, double h) {
+    stepper_.step(balance_, t, h, state_.data());
+    saturation_.apply(state_.data(), nodes_);
+  });
+}
+
+namespace {
+
+// x + f k, value by value.
+template <std::size_t M>
+[[gnu::always_inline]] inline std::array<double, M> combine(const std::array<double, M> &x,
+                                                            double f,
+                                                            const std::array<double, M> &k) {
+  std::array<double, M> y;
+#pragma GCC unroll 16
+  for (std::size_t i = 0; i < M; ++i) y[i] = x[i] + f * k[i];
+  return y;
+}
+
+}  // namespace
+
+// The Runge-Kutta step of Rk4Stepper, operation for operation. The loops are
+// unrolled so that every index is a constant and the stage vectors can live
+// in registers rather than in memory.
+template <int N, int S>
+void vantormain::advanceFixed(double target) {
+  constexpr int M = N + S;
+  using State = std::array<double, M>;
+  double *state = state_.data();
+  State x;
+#pragma GCC unroll 16
+  for (int i = 0; i < M; ++i) x[i] = state[i];
+  stepUntil(target, [&](double t, double h) {
+    const double half = h / 2.0;
+    const State k1 = balance_.fixedDerivative<N, S>(t, x);
+    const State k2 = balance_.fixedDerivative<N, S>(t + half, combine(x, half, k1));
+    const State k3 = balance_.fixedDerivative<N, S>(t + half, combine(x, half, k2));
+    const State k4 = balance_.fixedDerivative<N, S>(t + h, combine(x, h, k3));
+    const double sixth = h / 6.0;
+#pragma GCC unroll 16
+    for (int i = 0; i < M; ++i) x[i] = x[i] + sixth * (k1[i] + 2.0 * k2[i] + 2.0 * k3[i] + k4[i]);
+    saturation_.applyTo<N>(x.data(), nodes_);
+#pragma GCC unroll 16
+    for (int i = 0; i < M; ++i) state[i] = x[i];
+  });
 }
 
 }  // namespace lumo

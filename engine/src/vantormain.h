@@ -47,6 +47,17 @@ class vantormain {
   virtual void afterStep(double s, double h) = 0;
 
  private:
+  // The time loop of advanceTo; step(t, h) advances the state over one step
+  // and applies the saturation limit.
+  template <class Step>
+  void stepUntil(double target, Step &&step);
+  // advanceTo for any run, through Rk4Stepper and MassBalance::derivative.
+  void advanceAnyLayout(double target);
+  // The same for a run of N nodes and S sinks in the usual pair order, the
+  // state held in local storage the compiler can keep in registers.
+  template <int N, int S>
+  void advanceFixed(double target);
+
   NodeTable nodes_;
   std::vector<SinkNode> sinks_;
   std::unique_ptr<EmissionModel> emissions_;

@@ -7,7 +7,7 @@
 namespace lumo {
 
 // FormatFixed(1558.3, 10, 0) is "      1558"; a text longer than `width`
-// is not cut.
+// is not cut. Decimals are held to 0..300 and the width to 0..1000.
 std::string FormatFixed(double value, int width, int decimals);
 
 }  // namespace lumo

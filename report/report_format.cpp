@@ -1,7 +1,6 @@
 #include "report_format.h"
 
-#include <cstdio>
-
+#include "fixed_format.h"
 #include "result_text.h"
 
 namespace lumo::report {
@@ -17,11 +16,7 @@ QString WithMark(QString text, const QString &mark) {
 // printf rounds the exact binary value; a value exactly halfway goes to the
 // even neighbour, as everywhere else in the program.
 QString Fixed(double value, int width, int decimals, const QString &mark) {
-  char buffer[512];
-  if (decimals < 0) decimals = 0;
-  if (decimals > 300) decimals = 300;
-  std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
-  return WithMark(QString::fromLatin1(buffer), mark);
+  return WithMark(QString::fromStdString(lumo::FormatFixed(value, width, decimals)), mark);
 }
 
 QString Sci3(double value, const QString &mark) {

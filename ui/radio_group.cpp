@@ -10,6 +10,15 @@ TRadioGroup::TRadioGroup(QWidget *parent)
   connect(group_, &QButtonGroup::idClicked, this, &TRadioGroup::itemClicked);
 }
 
+TRadioGroup::TRadioGroup(QWidget *parent, const QString &name, const QString &title,
+                         const QStringList &items, int columns)
+    : TRadioGroup(parent) {
+  setObjectName(name);
+  setTitle(title);
+  columns_ = columns < 1 ? 1 : columns;
+  SetItems(items);
+}
+
 void TRadioGroup::SetItems(const QStringList &items) {
   items_ = items;
   Rebuild();

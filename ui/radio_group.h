@@ -20,6 +20,10 @@ class TRadioGroup : public QGroupBox {
 
  public:
   explicit TRadioGroup(QWidget *parent = nullptr);
+  // A group built from code: its name (the buttons are named after it),
+  // title, items and number of columns.
+  TRadioGroup(QWidget *parent, const QString &name, const QString &title, const QStringList &items,
+              int columns = 1);
 
   QStringList Items() const { return items_; }
   void SetItems(const QStringList &items);

@@ -49,6 +49,8 @@ TEST(DialogLabels, FixedNumbersAreRightAlignedAndNeverCut) {
   EXPECT_EQ(FormatFixed(1558.3, 10, 0), "      1558");
   EXPECT_EQ(FormatFixed(13.6955, 10, 2), "     13.70");
   EXPECT_EQ(FormatFixed(-2.5, 6, 1), "  -2.5");
+  // The largest doubles are written whole, never cut.
+  EXPECT_EQ(FormatFixed(1e308, 0, 2).size(), 309u + 3u);
   EXPECT_EQ(FormatFixed(12345678901.0, 10, 2), "12345678901.00");
 }
 

@@ -17,19 +17,19 @@ TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
               tr("m³"), tr("-or-"));
   Body()->addLayout(grid);
 
-  ShowValue(numedBldgVolume, Record().BldgVolume);
-  ShowValue(numedBldgVolume2, lumo::CubicFeettoCubicMeters(Record().BldgVolume));
+  numedBldgVolume->SetValue(Record().BldgVolume);
+  numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(Record().BldgVolume));
 
-  connect(numedBldgVolume, &TNumEdit::exited, this, [this] { Store(FieldValue(numedBldgVolume)); });
+  connect(numedBldgVolume, &TNumEdit::exited, this, [this] { Store(numedBldgVolume->Value()); });
   connect(numedBldgVolume2, &TNumEdit::exited, this,
-          [this] { Store(lumo::CubicMeterstoCubicFeet(FieldValue(numedBldgVolume2))); });
+          [this] { Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value())); });
 }
 
 void TBldgVolDlg::Store(double cubicFeet) {
   cubicFeet = Corrected(nullptr, cubicFeet, lumo::kBuildingVolumeLimits, tr("The building volume"),
                         tr(" ft³"));
-  ShowValue(numedBldgVolume, cubicFeet);
-  ShowValue(numedBldgVolume2, lumo::CubicFeettoCubicMeters(cubicFeet));
+  numedBldgVolume->SetValue(cubicFeet);
+  numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeet));
   Record().BldgVolume = cubicFeet;
   Record().InterzonalAirflow = State()->CalcInterZonalAirFlow();
 }

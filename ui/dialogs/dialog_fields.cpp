@@ -8,13 +8,6 @@
 #include <QTableWidget>
 
 #include "num_edit.h"
-#include "num_format.h"
-
-namespace {
-
-constexpr char kExactValue[] = "exactValue";
-
-}  // namespace
 
 TNumEdit *MakeNumEdit(QWidget *parent, const QString &name, int decimals) {
   auto *edit = new TNumEdit(parent);
@@ -52,20 +45,6 @@ void AddFieldRow(QGridLayout *grid, int row, const QString &caption, QWidget *fi
       row, 3, Qt::AlignCenter);
   grid->addWidget(second, row, 4);
   if (!secondUnit.isEmpty()) grid->addWidget(new QLabel(secondUnit), row, 5);
-}
-
-void ShowValue(TNumEdit *field, double value) {
-  field->setProperty(kExactValue, value);
-  field->SetValue(value);
-}
-
-double FieldValue(const TNumEdit *field) {
-  const QVariant exact = field->property(kExactValue);
-  const double typed = field->Value();
-  if (!exact.isValid()) return typed;
-  const double shown =
-      lumo::controls::RoundToDecimals(exact.toDouble(), field->Decimals(), field->UseRounding());
-  return shown == typed || exact.toDouble() == typed ? exact.toDouble() : typed;
 }
 
 void FitGrid(QTableWidget *grid, int rows) {

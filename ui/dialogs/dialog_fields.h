@@ -14,15 +14,6 @@ class TNumEdit;
 // A TNumEdit named `name` showing `decimals` decimals ("#,##0.00" for 2).
 TNumEdit *MakeNumEdit(QWidget *parent, const QString &name, int decimals);
 
-// Shows `value` in `field` and remembers it exactly, so that passing
-// through the field without changing what it shows does not round the
-// value to the decimals shown.
-void ShowValue(TNumEdit *field, double value);
-
-// The field's value: the remembered exact value while the field still
-// shows it, otherwise the number typed.
-double FieldValue(const TNumEdit *field);
-
 // A label named `name` (objectName) for calculated values.
 QLabel *MakeValueLabel(QWidget *parent, const QString &name, const QString &text = QString());
 

@@ -23,24 +23,24 @@ void TdlgStandardCube::AddDimension(QGridLayout *grid, Dimension &d, int row, co
   d.Feet = MakeNumEdit(this, QStringLiteral("numed") + name, 2);
   d.Meters = MakeNumEdit(this, QStringLiteral("numed") + name + u'2', 2);
   AddFieldRow(grid, row, caption, d.Feet, tr("ft"), d.Meters, tr("m"), tr("-or-"));
-  ShowValue(d.Feet, feet);
-  ShowValue(d.Meters, lumo::FeettoMeters(feet));
-  connect(d.Feet, &TNumEdit::exited, this, [this, &d] { SetFeet(d, FieldValue(d.Feet)); });
+  d.Feet->SetValue(feet);
+  d.Meters->SetValue(lumo::FeettoMeters(feet));
+  connect(d.Feet, &TNumEdit::exited, this, [this, &d] { SetFeet(d, d.Feet->Value()); });
   connect(d.Meters, &TNumEdit::exited, this,
-          [this, &d] { SetFeet(d, lumo::MeterstoFeet(FieldValue(d.Meters))); });
+          [this, &d] { SetFeet(d, lumo::MeterstoFeet(d.Meters->Value())); });
 }
 
 void TdlgStandardCube::SetFeet(Dimension &d, double feet) {
   feet = Corrected(nullptr, feet, lumo::kBoxDimensionLimits, tr("Each side of the box"), tr(" ft"));
-  ShowValue(d.Feet, feet);
-  ShowValue(d.Meters, lumo::FeettoMeters(feet));
+  d.Feet->SetValue(feet);
+  d.Meters->SetValue(lumo::FeettoMeters(feet));
 }
 
 bool TdlgStandardCube::CanClose() {
   auto &r = Record();
-  r.BoxLength = FieldValue(length_.Feet);
-  r.BoxWidth = FieldValue(width_.Feet);
-  r.BoxHeight = FieldValue(height_.Feet);
+  r.BoxLength = length_.Feet->Value();
+  r.BoxWidth = width_.Feet->Value();
+  r.BoxHeight = height_.Feet->Value();
   r.BldgVolume = r.BoxLength * r.BoxWidth * r.BoxHeight;
   return true;
 }

@@ -31,10 +31,10 @@ TEmpModelDlg::TEmpModelDlg(QWidget *owner, lumo::TLumoState *state, bool primer)
   Body()->addWidget(note);
 
   const auto &r = Record();
-  ShowValue(ednumTotalMass, primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
-  ShowValue(edPercent1stExpMass, primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp);
-  ShowValue(ednum1stExpRateConst, primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1);
-  ShowValue(ednum2ndExpRateConst, primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2);
+  ednumTotalMass->SetValue(primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
+  edPercent1stExpMass->SetValue(primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp);
+  ednum1stExpRateConst->SetValue(primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1);
+  ednum2ndExpRateConst->SetValue(primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2);
   for (TNumEdit *field :
        {ednumTotalMass, edPercent1stExpMass, ednum1stExpRateConst, ednum2ndExpRateConst}) {
     connect(field, &TNumEdit::exited, this, &TEmpModelDlg::Store);
@@ -43,8 +43,8 @@ TEmpModelDlg::TEmpModelDlg(QWidget *owner, lumo::TLumoState *state, bool primer)
 
 void TEmpModelDlg::Store() {
   auto &r = Record();
-  (primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass) = FieldValue(ednumTotalMass);
-  (primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp) = FieldValue(edPercent1stExpMass);
-  (primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1) = FieldValue(ednum1stExpRateConst);
-  (primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2) = FieldValue(ednum2ndExpRateConst);
+  (primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass) = ednumTotalMass->Value();
+  (primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp) = edPercent1stExpMass->Value();
+  (primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1) = ednum1stExpRateConst->Value();
+  (primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2) = ednum2ndExpRateConst->Value();
 }

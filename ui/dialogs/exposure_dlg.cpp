@@ -25,20 +25,20 @@ TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state)
   Body()->addLayout(grid);
 
   const auto &r = Record();
-  ShowValue(numedExposure, r.EventsPerYear);
+  numedExposure->SetValue(r.EventsPerYear);
   numedExposure->SetValidate(true);
-  ShowValue(numedYears, r.YearsofExposure);
-  ShowValue(numedEvents, r.EventsinLifeTime);
+  numedYears->SetValue(r.YearsofExposure);
+  numedEvents->SetValue(r.EventsinLifeTime);
   connect(numedExposure, &TNumEdit::exited, this, &TExposureDlg::Store);
   connect(numedYears, &TNumEdit::exited, this, &TExposureDlg::Store);
 }
 
 void TExposureDlg::Store() {
   auto &r = Record();
-  const auto counts = lumo::CountExposureEvents(FieldValue(numedExposure), FieldValue(numedYears));
-  r.EventsPerYear = FieldValue(numedExposure);
+  const auto counts = lumo::CountExposureEvents(numedExposure->Value(), numedYears->Value());
+  r.EventsPerYear = numedExposure->Value();
   r.YearsofExposure = counts.YearsofExposure;
   r.EventsinLifeTime = counts.EventsinLifeTime;
-  ShowValue(numedYears, counts.YearsofExposure);
-  ShowValue(numedEvents, counts.EventsinLifeTime);
+  numedYears->SetValue(counts.YearsofExposure);
+  numedEvents->SetValue(counts.EventsinLifeTime);
 }

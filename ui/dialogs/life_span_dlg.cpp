@@ -14,13 +14,13 @@ TLifeSpanDlg::TLifeSpanDlg(QWidget *owner, lumo::TLumoState *state)
   auto *grid = new QGridLayout;
   AddFieldRow(grid, 0, tr("Number of Years in Lifetime:"), numedYears, QString());
   Body()->addLayout(grid);
-  ShowValue(numedYears, Record().LifeTime);
+  numedYears->SetValue(Record().LifeTime);
   connect(numedYears, &TNumEdit::exited, this, &TLifeSpanDlg::Store);
 }
 
 void TLifeSpanDlg::Store() {
-  const double years = lumo::WholeYears(FieldValue(numedYears));
+  const double years = lumo::WholeYears(numedYears->Value());
   Record().LifeTime =
       Corrected(nullptr, years, lumo::kLifeTimeLimits, tr("The lifetime"), tr(" years"));
-  ShowValue(numedYears, Record().LifeTime);
+  numedYears->SetValue(Record().LifeTime);
 }

@@ -66,13 +66,13 @@ void TPaintDlg::Left(Coverage &c, Unit unit) {
   double squareFeet = 0;
   switch (unit) {
     case Unit::SquareFeet:
-      squareFeet = Corrected(nullptr, FieldValue(c.SquareFeet), ft2, c.What, tr(" ft²/gallon"));
+      squareFeet = Corrected(nullptr, c.SquareFeet->Value(), ft2, c.What, tr(" ft²/gallon"));
       break;
     case Unit::SquareMeters: {
       const lumo::FieldLimits m2{lumo::SquareFeettoSquareMeters(ft2.Min),
                                  lumo::SquareFeettoSquareMeters(ft2.Max)};
       squareFeet = lumo::SquareMeterstoSquareFeet(
-          Corrected(nullptr, FieldValue(c.SquareMeters), m2, c.What, tr(" m²/gallon")));
+          Corrected(nullptr, c.SquareMeters->Value(), m2, c.What, tr(" m²/gallon")));
       break;
     }
     case Unit::WetFilm: {
@@ -80,21 +80,21 @@ void TPaintDlg::Left(Coverage &c, Unit unit) {
                                    lumo::CoveragetoWetFilm(ft2.Min)};
       const QString what =
           &c == &primer_ ? tr("The primer wet film thickness") : tr("The paint wet film thickness");
-      squareFeet = lumo::WetFilmtoCoverage(
-          Corrected(nullptr, FieldValue(c.WetFilm), film, what, tr(" mil")));
+      squareFeet =
+          lumo::WetFilmtoCoverage(Corrected(nullptr, c.WetFilm->Value(), film, what, tr(" mil")));
       break;
     }
   }
   ShowCoverage(c, squareFeet);
-  Record().PrimerCoverage = FieldValue(primer_.SquareFeet);
-  Record().PaintCoverage = FieldValue(paint_.SquareFeet);
+  Record().PrimerCoverage = primer_.SquareFeet->Value();
+  Record().PaintCoverage = paint_.SquareFeet->Value();
   ShowAmounts();
 }
 
 void TPaintDlg::ShowCoverage(Coverage &c, double squareFeet) {
-  ShowValue(c.SquareFeet, squareFeet);
-  ShowValue(c.SquareMeters, lumo::SquareFeettoSquareMeters(squareFeet));
-  ShowValue(c.WetFilm, lumo::CoveragetoWetFilm(squareFeet));
+  c.SquareFeet->SetValue(squareFeet);
+  c.SquareMeters->SetValue(lumo::SquareFeettoSquareMeters(squareFeet));
+  c.WetFilm->SetValue(lumo::CoveragetoWetFilm(squareFeet));
 }
 
 void TPaintDlg::ShowAmounts() {

@@ -7,12 +7,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "choice_group.h"
 #include "dialog_fields.h"
 #include "fixed_format.h"
 #include "lumo_state.h"
 #include "num_edit.h"
 #include "paint_amounts.h"
+#include "radio_group.h"
 
 namespace {
 
@@ -33,18 +33,18 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
     hours->SetMin(lumo::kWorkHourLimits.Min);
     hours->SetMax(lumo::kWorkHourLimits.Max);
   }
-  rgStartDay = new TChoiceGroup(
+  rgStartDay = new TRadioGroup(
       this, QStringLiteral("rgStartDay"), tr("Start Day:"),
       {tr("Mon"), tr("Tue"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat"), tr("Sun")}, 7);
   rgPaintInterval =
-      new TChoiceGroup(this, QStringLiteral("rgPaintInterval"), tr("Primer/Paint Interval"),
-                       {tr("Paint Same Day"), tr("Paint Next Day"), tr("Paint Second Day")});
+      new TRadioGroup(this, QStringLiteral("rgPaintInterval"), tr("Primer/Paint Interval"),
+                      {tr("Paint Same Day"), tr("Paint Next Day"), tr("Paint Second Day")});
   spedHourstillPaint = new QSpinBox(this);
   spedHourstillPaint->setObjectName(QStringLiteral("spedHourstillPaint"));
   spedHourstillPaint->setRange(0, 12);
   spedHourstillPaint->setStyleSheet(
       QStringLiteral("QSpinBox:disabled { background: silver; color: grey; font-style: italic; }"));
-  rgPaintDurationDefaults = new TChoiceGroup(
+  rgPaintDurationDefaults = new TRadioGroup(
       this, QStringLiteral("rgPaintDurationDefaults"), QString(),
       {tr("Use Default for DIY Painter"), tr("Use Default for Professional Painter")}, 2);
   lblPrimerHours = MakeValueLabel(this, QStringLiteral("lblPrimerHours"));
@@ -102,13 +102,13 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
 
   // Filled from the record; the defaults choice is shown, not applied.
   const auto &r = Record();
-  ShowValue(numedPrimerApplicationRate, r.PrimerApplicationRate);
-  ShowValue(numedPaintApplicationRate, r.PaintApplicationRate);
-  ShowValue(numedPrimerWorkHours, r.PrimerWorkHours);
-  ShowValue(numedPaintWorkHours, r.PaintWorkHours);
+  numedPrimerApplicationRate->SetValue(r.PrimerApplicationRate);
+  numedPaintApplicationRate->SetValue(r.PaintApplicationRate);
+  numedPrimerWorkHours->SetValue(r.PrimerWorkHours);
+  numedPaintWorkHours->SetValue(r.PaintWorkHours);
   numedPrimerWorkHours->SetValidate(true);
   numedPaintWorkHours->SetValidate(true);
-  ShowValue(numedpainters, r.NumberOfPainters);
+  numedpainters->SetValue(r.NumberOfPainters);
   rgStartDay->SetItemIndex(static_cast<int>(r.StartDay));
   rgPaintInterval->SetItemIndex(static_cast<int>(r.PaintInterval));
   spedHourstillPaint->setValue(r.HoursTillPaint);
@@ -120,35 +120,35 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
                           numedPrimerWorkHours, numedPaintWorkHours, numedpainters}) {
     connect(field, &TNumEdit::exited, this, &TPaintDurationDlg::StoreFields);
   }
-  connect(rgStartDay, &TChoiceGroup::itemChosen, this,
+  connect(rgStartDay, &TRadioGroup::itemClicked, this,
           [this](int day) { Record().StartDay = static_cast<lumo::Days>(day); });
-  connect(rgPaintInterval, &TChoiceGroup::itemChosen, this, &TPaintDurationDlg::IntervalChosen);
+  connect(rgPaintInterval, &TRadioGroup::itemClicked, this, &TPaintDurationDlg::IntervalChosen);
   connect(spedHourstillPaint, &QSpinBox::valueChanged, this,
           [this](int hours) { Record().HoursTillPaint = hours; });
-  connect(rgPaintDurationDefaults, &TChoiceGroup::itemChosen, this,
+  connect(rgPaintDurationDefaults, &TRadioGroup::itemClicked, this,
           &TPaintDurationDlg::DefaultsChosen);
 }
 
 void TPaintDurationDlg::StoreFields() {
   auto &r = Record();
   r.PrimerApplicationRate = Corrected(
-      numedPrimerApplicationRate, FieldValue(numedPrimerApplicationRate),
-      lumo::kApplicationRateLimits, tr("The primer application rate"), tr(" gallons/hour"));
-  r.PaintApplicationRate = Corrected(
-      numedPaintApplicationRate, FieldValue(numedPaintApplicationRate),
-      lumo::kApplicationRateLimits, tr("The paint application rate"), tr(" gallons/hour"));
-  r.PrimerWorkHours = FieldValue(numedPrimerWorkHours);
-  r.PaintWorkHours = FieldValue(numedPaintWorkHours);
+      numedPrimerApplicationRate, numedPrimerApplicationRate->Value(), lumo::kApplicationRateLimits,
+      tr("The primer application rate"), tr(" gallons/hour"));
+  r.PaintApplicationRate = Corrected(numedPaintApplicationRate, numedPaintApplicationRate->Value(),
+                                     lumo::kApplicationRateLimits, tr("The paint application rate"),
+                                     tr(" gallons/hour"));
+  r.PrimerWorkHours = numedPrimerWorkHours->Value();
+  r.PaintWorkHours = numedPaintWorkHours->Value();
   Calculate();
 }
 
 void TPaintDurationDlg::Calculate() {
   auto &r = Record();
-  const double typed = FieldValue(numedpainters);
+  const double typed = numedpainters->Value();
   const double painters = Corrected(numedpainters, typed, lumo::kPainterLimits,
                                     tr("The number of painters"), QString());
   r.NumberOfPainters = lumo::WholePainters(painters);
-  ShowValue(numedpainters, r.NumberOfPainters);
+  numedpainters->SetValue(r.NumberOfPainters);
 
   const auto *s = State();
   lblGallons->setText(tr("%1 Gallons Primer and %2 Gallons Paint to be Used")
@@ -175,7 +175,7 @@ void TPaintDurationDlg::DefaultsChosen(int index) {
   const double rate = index == 1 ? kProfessionalRate : kDIYRate;
   r.PrimerApplicationRate = rate;
   r.PaintApplicationRate = rate;
-  ShowValue(numedPrimerApplicationRate, rate);
-  ShowValue(numedPaintApplicationRate, rate);
+  numedPrimerApplicationRate->SetValue(rate);
+  numedPaintApplicationRate->SetValue(rate);
   Calculate();
 }

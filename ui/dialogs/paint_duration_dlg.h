@@ -11,7 +11,7 @@
 class QLabel;
 class QSpinBox;
 class TNumEdit;
-class TChoiceGroup;
+class TRadioGroup;
 
 class TPaintDurationDlg : public TParamDialog {
   Q_OBJECT
@@ -34,10 +34,10 @@ class TPaintDurationDlg : public TParamDialog {
   TNumEdit *numedPrimerWorkHours;
   TNumEdit *numedPaintWorkHours;
   TNumEdit *numedpainters;
-  TChoiceGroup *rgStartDay;
-  TChoiceGroup *rgPaintInterval;
+  TRadioGroup *rgStartDay;
+  TRadioGroup *rgPaintInterval;
   QSpinBox *spedHourstillPaint;
-  TChoiceGroup *rgPaintDurationDefaults;
+  TRadioGroup *rgPaintDurationDefaults;
   QLabel *lblPrimerHours;
   QLabel *lblPaintHours;
   QLabel *lblTotalHours;

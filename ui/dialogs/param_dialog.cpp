@@ -48,6 +48,6 @@ double TParamDialog::Corrected(TNumEdit *field, double value, lumo::FieldLimits 
                            : tr("%1 must be at most %2%3; it has been set to %2%3.");
   ShowMessage(this, tr("A Small Correction"), text.arg(what, limit, unit), MsgIcon::Information,
               MsgButton::Ok);
-  if (field) ShowValue(field, nearest);
+  if (field) field->SetValue(nearest);
   return nearest;
 }

@@ -26,18 +26,18 @@ TPercentPaintedDlg::TPercentPaintedDlg(QWidget *owner, lumo::TLumoState *state)
   ShowPercent(Record().PercentPainted);
   numeditPercentPainted->SetValidate(true);
   connect(numeditPercentPainted, &TNumEdit::exited, this,
-          [this] { ShowPercent(FieldValue(numeditPercentPainted)); });
+          [this] { ShowPercent(numeditPercentPainted->Value()); });
 }
 
 void TPercentPaintedDlg::ShowPercent(double percent) {
-  ShowValue(numeditPercentPainted, percent);
+  numeditPercentPainted->SetValue(percent);
   lblPaintedVolume->setText(tr("Painted Volume = %1 ft³")
                                 .arg(QString::fromStdString(
                                     lumo::FormatFixed(Record().BldgVolume * percent / 100, 0, 0))));
 }
 
 bool TPercentPaintedDlg::CanClose() {
-  Record().PercentPainted = FieldValue(numeditPercentPainted);
+  Record().PercentPainted = numeditPercentPainted->Value();
   if (Record().PercentPainted < 100) return true;
   ShowMessage(this, tr("Percent Painted"), tr("Percent must be less than 100%"), MsgIcon::None,
               MsgButton::Ok);

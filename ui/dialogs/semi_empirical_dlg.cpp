@@ -25,27 +25,26 @@ TSemiEmpiricalDlg::TSemiEmpiricalDlg(QWidget *owner, lumo::TLumoState *state, bo
   Body()->addLayout(grid);
 
   auto &r = Record();
-  ShowValue(ednumTotalMass, primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
-  ShowValue(edVOCWtFraction, primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction);
-  ShowValue(edFirstOrderRateConst,
-            primer_ ? r.PrimerFirstOrderRateConstant : r.PaintFirstOrderRateConstant);
+  ednumTotalMass->SetValue(primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass);
+  edVOCWtFraction->SetValue(primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction);
+  edFirstOrderRateConst->SetValue(primer_ ? r.PrimerFirstOrderRateConstant
+                                          : r.PaintFirstOrderRateConstant);
   FractionLeft();
 
   connect(ednumTotalMass, &TNumEdit::exited, this, [this] {
-    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) =
-        FieldValue(ednumTotalMass);
+    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) = ednumTotalMass->Value();
   });
   connect(edVOCWtFraction, &TNumEdit::exited, this, &TSemiEmpiricalDlg::FractionLeft);
   connect(edFirstOrderRateConst, &TNumEdit::exited, this, [this] {
     (primer_ ? Record().PrimerFirstOrderRateConstant : Record().PaintFirstOrderRateConstant) =
-        FieldValue(edFirstOrderRateConst);
+        edFirstOrderRateConst->Value();
   });
 }
 
 void TSemiEmpiricalDlg::FractionLeft() {
   auto &r = Record();
   const double fraction =
-      Corrected(edVOCWtFraction, FieldValue(edVOCWtFraction), lumo::kVOCWeightFractionLimits,
+      Corrected(edVOCWtFraction, edVOCWtFraction->Value(), lumo::kVOCWeightFractionLimits,
                 tr("The total VOC weight fraction"), QString());
   (primer_ ? r.PrimerVOCWeightFraction : r.PaintVOCWeightFraction) = fraction;
   const double coverage = primer_ ? r.PrimerCoverage : r.PaintCoverage;
@@ -63,7 +62,7 @@ void TSemiEmpiricalDlg::FractionLeft() {
                 MsgIcon::Warning, MsgButton::Ok);
     return;
   }
-  ShowValue(edFirstOrderRateConst, *k);
+  edFirstOrderRateConst->SetValue(*k);
   (primer_ ? r.PrimerFirstOrderRateConstant : r.PaintFirstOrderRateConstant) =
-      FieldValue(edFirstOrderRateConst);
+      edFirstOrderRateConst->Value();
 }

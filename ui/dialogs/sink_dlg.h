@@ -5,7 +5,7 @@
 
 #include "param_dialog.h"
 
-class TChoiceGroup;
+class TRadioGroup;
 
 class TSinkDlg : public TParamDialog {
   Q_OBJECT
@@ -16,5 +16,5 @@ class TSinkDlg : public TParamDialog {
   bool CanClose() override;
 
  private:
-  TChoiceGroup *rgSinkModel;
+  TRadioGroup *rgSinkModel;
 };

@@ -65,14 +65,14 @@ void TSpecificDensityDlg::Left(Unit unit) {
   auto grams = [unit](const Density &d) {
     switch (unit) {
       case Unit::Pounds:
-        return lumo::PoundsPerGallontoGrams(FieldValue(d.Pounds));
+        return lumo::PoundsPerGallontoGrams(d.Pounds->Value());
       case Unit::GramsPerCm3:
-        return lumo::GramsPerCm3toGramsPerGallon(FieldValue(d.GramsPerCm3));
+        return lumo::GramsPerCm3toGramsPerGallon(d.GramsPerCm3->Value());
       case Unit::None:
       case Unit::Grams:
         break;
     }
-    return FieldValue(d.Grams);
+    return d.Grams->Value();
   };
   auto &r = Record();
   r.PrimerDensity = grams(primer_);
@@ -82,8 +82,8 @@ void TSpecificDensityDlg::Left(Unit unit) {
 }
 
 void TSpecificDensityDlg::Show(Density &d, double grams, Unit except) {
-  if (except != Unit::Grams) ShowValue(d.Grams, grams);
-  if (except != Unit::Pounds) ShowValue(d.Pounds, lumo::GramsPerGallontoPounds(grams));
+  if (except != Unit::Grams) d.Grams->SetValue(grams);
+  if (except != Unit::Pounds) d.Pounds->SetValue(lumo::GramsPerGallontoPounds(grams));
   if (except != Unit::GramsPerCm3)
-    ShowValue(d.GramsPerCm3, lumo::GramsPerGallontoGramsPerCm3(grams));
+    d.GramsPerCm3->SetValue(lumo::GramsPerGallontoGramsPerCm3(grams));
 }

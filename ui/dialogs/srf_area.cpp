@@ -31,19 +31,19 @@ TSrfArea::TSrfArea(QWidget *owner, lumo::TLumoState *state)
   Body()->addLayout(grid);
   Body()->addWidget(lblCalculatedSurfaceArea);
 
-  ShowValue(numeditLoading, Record().LoadingRatio);
-  ShowValue(numeditLoading2, lumo::LoadingRatiotoMetric(Record().LoadingRatio));
+  numeditLoading->SetValue(Record().LoadingRatio);
+  numeditLoading2->SetValue(lumo::LoadingRatiotoMetric(Record().LoadingRatio));
   ShowLabels();
-  connect(numeditLoading, &TNumEdit::exited, this, [this] { Store(FieldValue(numeditLoading)); });
+  connect(numeditLoading, &TNumEdit::exited, this, [this] { Store(numeditLoading->Value()); });
   connect(numeditLoading2, &TNumEdit::exited, this,
-          [this] { Store(lumo::LoadingRatiofromMetric(FieldValue(numeditLoading2))); });
+          [this] { Store(lumo::LoadingRatiofromMetric(numeditLoading2->Value())); });
 }
 
 void TSrfArea::Store(double ft2PerFt3) {
   ft2PerFt3 = Corrected(nullptr, ft2PerFt3, lumo::kLoadingRatioLimits, tr("The loading ratio"),
                         tr(" ft²/ft³"));
-  ShowValue(numeditLoading, ft2PerFt3);
-  ShowValue(numeditLoading2, lumo::LoadingRatiotoMetric(ft2PerFt3));
+  numeditLoading->SetValue(ft2PerFt3);
+  numeditLoading2->SetValue(lumo::LoadingRatiotoMetric(ft2PerFt3));
   Record().LoadingRatio = ft2PerFt3;
   ShowLabels();
 }

@@ -16,16 +16,16 @@ TWeightDlg::TWeightDlg(QWidget *owner, lumo::TLumoState *state)
   AddFieldRow(grid, 0, tr("Average Body Weight:"), numedWtKg, tr("kg"), numedWtLbs, tr("pounds"),
               tr("- or -"));
   Body()->addLayout(grid);
-  ShowValue(numedWtKg, Record().BodyWeight);
-  ShowValue(numedWtLbs, lumo::KilogramstoPounds(Record().BodyWeight));
-  connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(FieldValue(numedWtKg)); });
+  numedWtKg->SetValue(Record().BodyWeight);
+  numedWtLbs->SetValue(lumo::KilogramstoPounds(Record().BodyWeight));
+  connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(numedWtKg->Value()); });
   connect(numedWtLbs, &TNumEdit::exited, this,
-          [this] { Store(lumo::PoundstoKilograms(FieldValue(numedWtLbs))); });
+          [this] { Store(lumo::PoundstoKilograms(numedWtLbs->Value())); });
 }
 
 void TWeightDlg::Store(double kg) {
   kg = Corrected(nullptr, kg, lumo::kBodyWeightLimits, tr("The body weight"), tr(" kg"));
-  ShowValue(numedWtKg, kg);
-  ShowValue(numedWtLbs, lumo::KilogramstoPounds(kg));
+  numedWtKg->SetValue(kg);
+  numedWtLbs->SetValue(lumo::KilogramstoPounds(kg));
   Record().BodyWeight = kg;
 }

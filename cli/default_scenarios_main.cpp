@@ -1,18 +1,21 @@
-// lumo-default-scenarios FOLDER: writes the default scenario files into
-// FOLDER, with the chemical list "Chems.dat" of the program's directory.
+// lumo-default-scenarios FOLDER [CHEMICAL-LIST]: writes the default scenario
+// files into FOLDER, with the default chemical from CHEMICAL-LIST (by
+// default "Chems.dat" in the program's directory).
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "default_scenarios.h"
 #include "platform.h"
 
 int main(int argc, char **argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: lumo-default-scenarios FOLDER\n");
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: lumo-default-scenarios FOLDER [CHEMICAL-LIST]\n");
     return 2;
   }
   try {
-    lumo::TFileChemical chemicals(lumo::platform::ExecutableDirectory() + "/Chems.dat");
+    lumo::TFileChemical chemicals(argc == 3 ? std::string(argv[2])
+                                            : lumo::platform::ExecutableDirectory() + "/Chems.dat");
     if (!chemicals.LoadFile()) {
       std::fprintf(stderr, "lumo-default-scenarios: cannot read the chemical list: %s\n",
                    chemicals.LastError().c_str());

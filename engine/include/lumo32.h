@@ -23,6 +23,20 @@
  *     texts returned by _GetHelpString belong to the library and live until
  *     it is unloaded.
  *  6. Units inside the record: days, m³, m³/day, mg/m³, mg, kg (see fields).
+ *  7. A run fails, rather than reporting numbers that are not results, when
+ *     a value of the calculation stops being a finite number or a row of the
+ *     concentration file cannot be written: _OneLoop then answers a negative
+ *     value (LUMO32_RUN_FAILED or LUMO32_CSV_WRITE_FAILED) and keeps
+ *     answering it, and _GetValues writes no results and returns 0. For every
+ *     run that does not fail, the five exports keep the answers of rule 3.
+ *  8. _InitLmuo with a null record discards the current run (closing its
+ *     concentration file) and returns 0; a caller that abandons a run uses
+ *     it to release the file at once.
+ *  9. Every rate of exchange in the record (the flows out of a zone and its
+ *     sinks' uptake over the zone's volume; a reversible sink's release) must
+ *     be at most LUMO32_MAX_EXCHANGE_RATE per day; _InitLmuo refuses a record
+ *     with a faster one. Each 30-second step is integrated in as many equal
+ *     sub-steps as the fastest rate needs.
  */
 #ifndef LUMO32_H
 #define LUMO32_H
@@ -181,6 +195,13 @@ typedef const char *(LUMO32_CALL *Lumo32GetHelpStringFn)(int32_t);
 typedef int32_t(LUMO32_CALL *Lumo32SayHelloFn)(void *);
 
 #define LUMO32_HELP_COUNT 26
+
+/* _OneLoop's answers for a run that failed (rule 7). */
+#define LUMO32_RUN_FAILED (-1.0)       /* a value is no longer a finite number */
+#define LUMO32_CSV_WRITE_FAILED (-2.0) /* a concentration row could not be written */
+
+/* The fastest rate of exchange the engine integrates, per day (rule 9). */
+#define LUMO32_MAX_EXCHANGE_RATE 1.44e6
 
 #ifdef __cplusplus
 } /* extern "C" */

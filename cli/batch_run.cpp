@@ -36,6 +36,14 @@ class Owner : public RunNotifications {
     std::lock_guard<std::mutex> lock(mutex_);
     failure_ = kInitFailedText;
   }
+  void RunFailed(RunId, std::string message) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    failure_ = std::move(message);
+  }
+  void RunStopped(RunId, int percent) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stoppedAt_ = percent;
+  }
 
   std::optional<ExecutionResultsRecord> Results() const {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -45,12 +53,17 @@ class Owner : public RunNotifications {
     std::lock_guard<std::mutex> lock(mutex_);
     return failure_;
   }
+  std::optional<int> StoppedAt() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return stoppedAt_;
+  }
 
  private:
   const std::function<void(int)> &progress_;
   mutable std::mutex mutex_;
   std::optional<ExecutionResultsRecord> results_;
   std::string failure_;
+  std::optional<int> stoppedAt_;
 };
 
 }  // namespace
@@ -99,10 +112,10 @@ ScenarioOutcome BatchRun::Execute(LumoTransfer &scenario, ScenarioOutcome outcom
     outcome.ok = true;
   } else if (!owner.Failure().empty()) {
     outcome.error = outcome.scenario + ": " + owner.Failure();
-  } else if (interrupted_) {
+  } else if (auto percent = owner.StoppedAt()) {
     outcome.stopped = true;
-    outcome.error =
-        outcome.scenario + ": Stopped by the user; the CSV keeps the rows written so far";
+    outcome.error = outcome.scenario + ": Stopped by the user at " + std::to_string(*percent) +
+                    " %; the CSV keeps the rows written so far";
   } else {
     outcome.error = outcome.scenario + ": The calculation ended without results";
   }

@@ -11,19 +11,22 @@ std::string ResultText(const ScenarioOutcome &o) {
   std::string out =
       "Scenario: " + o.scenario + (o.startup ? " (the start-up scenario)" : "") + "\n";
   if (!o.ok) return out + "  Error: " + o.error + "\n";
-  char line[256];
-  std::snprintf(line, sizeof line, "  Chemical: %s (molecular weight %.2f g/mole)\n",
-                o.chemical.c_str(), o.molecularWeight);
-  out += line;
+  char number[512];
+  std::snprintf(number, sizeof number, "%.2f", o.molecularWeight);
+  // The name goes in whole, however long: a fixed buffer would cut it, even
+  // in the middle of a character.
+  out += "  Chemical: " + o.chemical + " (molecular weight " + number + " g/mole)\n";
+  auto padded = [](std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+  };
   for (std::size_t i = 0; i < kResultFields.size(); ++i) {
     const ResultField &f = kResultFields[i];
     std::string value = FormatResult(o.results[i]) + " " + f.unit;
     std::string ppm;
     if (f.concentration)
       ppm = "  (" + FormatResult(ToPpm(o.results[i], o.molecularWeight)) + " ppm)";
-    std::snprintf(line, sizeof line, "  %-16s %-38s %s%s\n", f.name, f.label, value.c_str(),
-                  ppm.c_str());
-    out += line;
+    out += "  " + padded(f.name, 16) + " " + padded(f.label, 38) + " " + value + ppm + "\n";
   }
   return out + "  Concentrations: " + o.csv + "\n";
 }

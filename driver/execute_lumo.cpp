@@ -2,6 +2,7 @@
 // stopping and finishing a run.
 #include "lumo_transfer.h"
 #include "platform.h"
+#include "results_provenance.h"
 #include "scenario_check.h"
 
 namespace lumo {
@@ -10,6 +11,13 @@ namespace {
 
 // Far above any concentration: the engine's saturation limit stays inactive.
 constexpr float kSaturationConcentration = 9e33f;
+
+void RefuseUnwritable(const std::string &path, const char *what, const char *remedy) {
+  const std::string cause = platform::FileWriteProblem(path);
+  if (!cause.empty())
+    throw platform::FileError("The run was not started: " + std::string(what) + " " + path +
+                              " cannot be written (" + cause + "). " + remedy);
+}
 
 }  // namespace
 
@@ -60,9 +68,18 @@ RunId LumoTransfer::ExecuteLUMO(RunNotifications &owner, std::string *error) {
     if (error) *error = "A calculation is already running; stop it first";
     return 0;
   }
+  const std::uint32_t inputs = InputsChecksum(ScenarioRecord, PaintDurationGrid());
   FillTransferRecord();
   std::string csv = ConcentrationFileName();
-  return worker_.Start(SnapshotRecord(record_, DumpFileName(), csv), owner, error);
+  // The engine would skip a file it cannot write and carry on; a run whose
+  // concentrations or diagnostics go nowhere is refused before it starts.
+  RefuseUnwritable(csv, "the concentration file",
+                   "It is written beside the scenario file: save the scenario in a folder you "
+                   "can write to.");
+  RefuseUnwritable(DumpFileName(), "the input dump", "The program's folder must be writable.");
+  RunId run = worker_.Start(SnapshotRecord(record_, DumpFileName(), csv), owner, error);
+  if (run != 0) runInputs_ = inputs;
+  return run;
 }
 
 void LumoTransfer::StopExecution() {
@@ -81,6 +98,7 @@ bool LumoTransfer::AfterExecution(const ExecutionResultsRecord &r) {
   s.SingleEventDose = r.SingleEventDose;
   s.C15min = r.C15min;
   s.C8hour = r.C8hour;
+  StampResults(s, runInputs_);
   return true;
 }
 

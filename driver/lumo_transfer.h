@@ -81,7 +81,9 @@ class LumoTransfer : public TLumoState {
   // ---- Running -----------------------------------------------------------
 
   // Fills the record (FillTransferRecord; its errors propagate and nothing
-  // is started), then starts the run worker on a copy of it. Returns the
+  // is started), checks that the concentration file and the input dump can
+  // be written (platform::FileError naming the file and the cause when
+  // not), then starts the run worker on a copy of it. Returns the
   // run's id, or 0 when a run is still going or no thread could be created
   // (`error` says which). The results in the scenario are not touched until
   // AfterExecution.
@@ -89,7 +91,9 @@ class LumoTransfer : public TLumoState {
   // Asks the current run to stop after its current report interval.
   void StopExecution();
   // Copies a finished run's results into the scenario's results, widened to
-  // doubles. Called by the owner on the Done notification.
+  // doubles, and stamps them with the checksum of the inputs the newest run
+  // started with (results_provenance.h). Called by the owner on the Done
+  // notification of that run.
   bool AfterExecution(const ExecutionResultsRecord &results);
   // The worker, for owners that wait for it or ask whether it is idle.
   XferThread &Worker() { return worker_; }
@@ -101,6 +105,7 @@ class LumoTransfer : public TLumoState {
 
   std::string programDirectory_;
   TransferRecord record_{};
+  std::uint32_t runInputs_ = 0;  // checksum of the inputs of the newest run
 
   // The engine's list storage.
   std::array<float, 2> airFlowOne_{};

@@ -6,6 +6,10 @@
 // call names the run it belongs to, so that an owner can recognise a late
 // report of a run it has already stopped (a report may be under way while
 // the owner asks for the stop) and ignore it.
+//
+// Every run the worker starts ends with exactly one of Done, NoLibrary,
+// InitFailed, Failed or Stopped, whatever happens on the way, so an owner
+// never waits for an end that does not come.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +49,14 @@ class RunNotifications {
   virtual void RunNoLibrary(RunId run, std::string detail) = 0;
   // InitFailedMessage: the engine rejected the record.
   virtual void RunInitFailed(RunId run) = 0;
+  // The run failed on the way (the engine answered a failure, its results
+  // were not finite numbers, or the worker met an error); `message` is the
+  // sentence for the user. There are no results.
+  virtual void RunFailed(RunId run, std::string message) = 0;
+  // The run ended on a stop request after `percent` whole percent of it;
+  // its concentration file keeps the rows written so far. No results. Sent
+  // also for a run stopped before it began (percent 0).
+  virtual void RunStopped(RunId run, int percent) = 0;
 };
 
 }  // namespace lumo

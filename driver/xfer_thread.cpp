@@ -1,9 +1,12 @@
 #include "xfer_thread.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <system_error>
 
 #include "engine_library.h"
+#include "run_failure.h"
 
 namespace lumo {
 
@@ -82,53 +85,96 @@ void XferThread::Wait() {
 void XferThread::Work(std::shared_ptr<Job> job) {
   Control &control = *job->control;
   RunNotifications &owner = *job->owner;
+  const RunId id = job->id;
+  // The run's one end: it reaches the owner exactly once, whatever happens
+  // on the way. `ended` is set first, so that a handler may start the next
+  // run from inside the notification.
+  bool endSent = false;
+  auto end = [&](const std::function<void()> &notify) {
+    if (endSent) return;
+    endSent = true;
+    control.ended = true;
+    notify();
+  };
   // Nothing may escape a thread; the owner's handlers are its own code.
   try {
     if (job->previous.joinable()) job->previous.join();
-    if (control.stop) {
-      control.ended = true;
-    } else {
-      TLumoDll dll(job->libraryDirectory);
-      if (!dll.DLLIsLoaded()) {
-        control.ended = true;
-        owner.RunNoLibrary(job->id, dll.LoadError());
-      } else {
-        EngineRunInputs &in = job->inputs;
-        TransferRecord record = BindRecord(in);
-        const char *dump = in.dumpFileName.empty() ? nullptr : in.dumpFileName.c_str();
-        const char *csv = in.csvFileName.empty() ? nullptr : in.csvFileName.c_str();
-        std::int32_t ok = dll.InitLmuo()(&record, dump, csv);
-        if ((ok & 0xFF) == 0) {
-          control.ended = true;
-          owner.RunInitFailed(job->id);
-        } else {
-          // Step until the engine reports completion: it returns exactly 100
-          // when the clock has reached the end of the run.
-          double lastReported = 0.0;
-          double percent = 0.0;
-          do {
-            percent = dll.OneLoop()();
-            if (percent - lastReported >= 1.0) {
-              lastReported = percent;
-              if (!control.stop)
-                owner.RunProgress(job->id, static_cast<int>(std::nearbyint(percent)));
-            }
-          } while (!(percent >= 100.0) && !control.stop);
-          if (!control.stop) {
-            dll.GetValues()();
-            ExecutionResultsRecord results = record.ExecutionResultsRecord;
-            control.ended = true;
-            owner.RunDone(job->id, results);
-          }
-          control.ended = true;
-        }
-      }
-      // `dll` unloads the library here.
+    RunSteps(*job, end);
+  } catch (const std::exception &e) {
+    std::string what = e.what();
+    try {
+      end([&] { owner.RunFailed(id, "The calculation stopped on an error: " + what); });
+    } catch (...) {
     }
   } catch (...) {
-    control.ended = true;
+    try {
+      end([&] { owner.RunFailed(id, "The calculation stopped on an unknown error."); });
+    } catch (...) {
+    }
   }
+  control.ended = true;
   control.exited = true;
+}
+
+void XferThread::RunSteps(Job &job, const EndFn &end) {
+  Control &control = *job.control;
+  RunNotifications &owner = *job.owner;
+  const RunId id = job.id;
+  if (control.stop) {
+    end([&] { owner.RunStopped(id, 0); });
+    return;
+  }
+  TLumoDll dll(job.libraryDirectory);
+  if (!dll.DLLIsLoaded()) {
+    end([&] { owner.RunNoLibrary(id, dll.LoadError()); });
+    return;
+  }
+  EngineRunInputs &in = job.inputs;
+  TransferRecord record = BindRecord(in);
+  const char *dump = in.dumpFileName.empty() ? nullptr : in.dumpFileName.c_str();
+  const char *csv = in.csvFileName.empty() ? nullptr : in.csvFileName.c_str();
+  std::int32_t ok = dll.InitLmuo()(&record, dump, csv);
+  if ((ok & 0xFF) == 0) {
+    end([&] { owner.RunInitFailed(id); });
+    return;
+  }
+  // Releases the engine's run, and closes its concentration file, at once
+  // when the run is left before its end: the library may stay loaded after
+  // this worker lets it go (another part of the program may hold it), and
+  // its run with it.
+  auto discard = [&] { dll.InitLmuo()(nullptr, nullptr, nullptr); };
+
+  // Step until the engine reports completion: exactly 100 when the clock has
+  // reached the end of the run; a negative answer (or anything that is not
+  // a number) when the run failed.
+  double lastReported = 0.0;
+  double reached = 0.0;
+  for (;;) {
+    const double percent = dll.OneLoop()();
+    if (!(percent >= 0.0)) {
+      discard();
+      end([&] { owner.RunFailed(id, RunFailureText(percent, reached, in.csvFileName)); });
+      return;
+    }
+    reached = percent;
+    if (percent - lastReported >= 1.0) {
+      lastReported = percent;
+      if (!control.stop) owner.RunProgress(id, static_cast<int>(std::nearbyint(percent)));
+    }
+    if (percent >= 100.0 || control.stop) break;
+  }
+  if (control.stop) {
+    discard();
+    end([&] { owner.RunStopped(id, static_cast<int>(std::floor(std::min(reached, 100.0)))); });
+    return;
+  }
+  if ((dll.GetValues()() & 0xFF) == 0) {
+    end([&] { owner.RunFailed(id, ResultsNotFiniteText()); });
+    return;
+  }
+  ExecutionResultsRecord results = record.ExecutionResultsRecord;
+  end([&] { owner.RunDone(id, results); });
+  // `dll` unloads the library here.
 }
 
 }  // namespace lumo

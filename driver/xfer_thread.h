@@ -7,8 +7,9 @@
 // the engine reports completion (exactly 100), reporting progress each time
 // it has grown by a whole point; _GetValues; Done with the results by value;
 // unload the library. A stop request is seen between _OneLoop calls: the
-// worker then skips _GetValues and Done, and the CSV keeps the rows written
-// so far.
+// worker then skips _GetValues, discards the engine's run (closing its CSV,
+// which keeps the rows written so far) and reports Stopped. A negative
+// answer of _OneLoop is a failed run (Failed, with the engine's reason).
 //
 // Runs never overlap: the engine keeps one run in process-wide state, so a
 // new run's worker first waits for the previous worker to end. That wait
@@ -18,6 +19,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,7 +71,11 @@ class XferThread {
     std::atomic<bool> exited{false};  // the worker has unloaded the library and returns
   };
   struct Job;
+  using EndFn = std::function<void(const std::function<void()> &)>;
   static void Work(std::shared_ptr<Job> job);
+  // One run from loading the library to its end; `end` sends the run's one
+  // end notification.
+  static void RunSteps(Job &job, const EndFn &end);
 
   std::string libraryDirectory_;
   mutable std::mutex mutex_;

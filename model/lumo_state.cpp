@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "results_provenance.h"
+
 namespace lumo {
 
 TLumoState::TLumoState() : grid_(std::make_unique<lumo::PaintDurationGrid>()) {
@@ -79,8 +81,9 @@ void TLumoState::SetDefault() {
   r.RunLength = 5;
   r.ReportInterval = 60;
   r.ScenarioFileName.SetText("lumo.vkx");
-  // The results; C15min and C8hour keep the last run's values.
-  r.LADD = r.ADD = r.LADC = r.ADC = r.Cpeak = r.APDR = r.APDRtime = r.SingleEventDose = 0.0;
+  // No results: a new scenario carries none of the last run's (not even
+  // its two peak averages), and no stamp of the inputs that produced them.
+  ClearResults(r);
   r.ZeroPadding();
 }
 

@@ -37,6 +37,14 @@ class FileError : public std::runtime_error {
 // thrown.
 void ReplaceFileContents(const std::string &path, const std::string &bytes);
 
+// Whether a file can be written at `path` before something else (the
+// engine) writes it: the folder exists and may be written, and the name is
+// free or names a regular file that may be written. Returns the cause when
+// it cannot ("Permission denied", "it is a folder", ...), or an empty text.
+// Nothing is left behind: an existing file is not changed, and a file made
+// for the test is removed.
+std::string FileWriteProblem(const std::string &path);
+
 // A shared library loaded by its full path (never through the platform's
 // library search order). Unloaded when the object is destroyed.
 class DynamicLibrary {

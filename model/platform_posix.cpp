@@ -61,6 +61,25 @@ bool WriteAll(int fd, const char *data, size_t size) {
 
 }  // namespace
 
+std::string FileWriteProblem(const std::string &path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return "it is a folder";
+    if (!S_ISREG(st.st_mode)) return "it is not a regular file";
+    // Open without truncating, and without waiting on anything.
+    int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    ::close(fd);
+    return {};
+  }
+  if (errno != ENOENT) return std::strerror(errno);
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return std::strerror(errno);
+  ::close(fd);
+  ::unlink(path.c_str());
+  return {};
+}
+
 void ReplaceFileContents(const std::string &path, const std::string &bytes) {
   std::string tmpl = path + ".tmpXXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());

@@ -56,6 +56,18 @@ std::string Describe(const std::string &path, const char *what) {
 
 }  // namespace
 
+std::string FileWriteProblem(const std::string &path) {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+  if (existed && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return "it is a folder";
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           existed ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return LastErrorText();
+  ::CloseHandle(h);
+  if (!existed) ::DeleteFileA(path.c_str());
+  return {};
+}
+
 void ReplaceFileContents(const std::string &path, const std::string &bytes) {
   std::string tmp = path + ".tmp" + std::to_string(::GetCurrentProcessId());
   HANDLE h = ::CreateFileA(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

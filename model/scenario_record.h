@@ -36,7 +36,9 @@ static_assert(offsetof(SinkBlock, AdsorptionRate) == 56);
 static_assert(offsetof(SinkBlock, DesorptionRate) == 104);
 
 struct ScenarioRecord {
-  std::int32_t Reserved0;  // saved and restored; nothing reads it
+  // The checksum of the inputs that produced the stored results, 0 when not
+  // known (results_provenance.h); older files hold 0.
+  std::int32_t Reserved0;
   std::int32_t Reserved1;  // saved and restored; nothing reads it
   double BldgVolume;       // ft³, whole building
   String255 VolumeUnits;   // label of the volume unit

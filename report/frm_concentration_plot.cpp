@@ -16,6 +16,7 @@
 
 #include "concentration_series.h"
 #include "message_box.h"
+#include "plot_notes.h"
 #include "report_format.h"
 
 using lumo::controls::MsgIcon;
@@ -31,8 +32,13 @@ QString UnitText(bool ppm) {
 }  // namespace
 
 TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csvPath,
-                                             double molecularWeight)
-    : QDialog(parent), csvPath_(csvPath), molecularWeight_(molecularWeight) {
+                                             double molecularWeight, double runLengthDays,
+                                             const QString &caveat)
+    : QDialog(parent),
+      csvPath_(csvPath),
+      molecularWeight_(molecularWeight),
+      runLengthDays_(runLengthDays),
+      caveat_(caveat) {
   setObjectName(QStringLiteral("frmConcentrationPlot"));
   setWindowTitle(tr("Concentration Plot"));
   resize(820, 560);
@@ -90,6 +96,10 @@ TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csv
   ok_ = read.table.has_value();
   if (ok_) {
     table_ = *read.table;
+    const lumo::report::PlotNotes notes = lumo::report::NotesFor(table_, runLengthDays_);
+    if (!notes.partial.isEmpty()) notes_ << notes.partial;
+    if (!caveat_.isEmpty()) notes_ << caveat_;
+    notes_ << notes.reported;
   } else {
     problem_ = read.problem;
   }
@@ -140,7 +150,15 @@ void TfrmConcentrationPlot::Replot() {
       table_, ppm_ ? ConcUnit::Ppm : ConcUnit::MgPerCubicMetre, molecularWeight_, log_);
   const lumo::report::PlotRange range = lumo::report::RangeOf(curves, log_);
 
-  chart->setTitle(tr("Concentrations of the run"));
+  // The notes are part of the chart, so that an exported picture keeps them.
+  QString title = tr("Concentrations of the run");
+  for (int i = 0; i < notes_.size(); ++i) {
+    const bool warning = i + 1 < notes_.size();  // all but the reporting note
+    title += QStringLiteral("<br><span style=\"font-size:small;%1\">%2</span>")
+                 .arg(warning ? QStringLiteral(" color:#b03000;") : QString(),
+                      notes_[i].toHtmlEscaped());
+  }
+  chart->setTitle(title);
   auto *xAxis = new QValueAxis;
   xAxis->setTitleText(tr("Time (days)"));
   xAxis->setRange(range.xMin, range.xMax);
@@ -190,6 +208,7 @@ void TfrmConcentrationPlot::Replot() {
                        .arg(lumo::report::Sci3(peakValue), UnitText(ppm_))
                        .arg(table_.days[at], 0, 'f', 3);
   if (log_) status += tr(" Zero concentrations are not drawn on the logarithmic axis.");
+  for (const QString &note : notes_) status += QLatin1Char(' ') + note;
   lblStatus_->setText(status);
 }
 

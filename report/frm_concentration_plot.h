@@ -12,7 +12,10 @@
 //   plot->setAttribute(Qt::WA_DeleteOnClose);
 //   plot->show();
 //
-// A molecular weight that is not a positive number leaves only mg/m³.
+// A molecular weight that is not a positive number leaves only mg/m³. The
+// chart itself says that it shows the reported values only, that a series
+// shorter than `runLengthDays` (when given) is partial, and any `caveat` the
+// caller adds (plot_notes.h); an exported picture carries them too.
 #pragma once
 
 #include <QDialog>
@@ -30,13 +33,16 @@ class TfrmConcentrationPlot : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmConcentrationPlot(QWidget *parent, const QString &csvPath, double molecularWeight);
+  TfrmConcentrationPlot(QWidget *parent, const QString &csvPath, double molecularWeight,
+                        double runLengthDays = 0.0, const QString &caveat = QString());
 
   // True when the file was read and plotted.
   bool HasData() const { return ok_; }
   // The message shown instead of a plot, empty when there is a plot.
   QString Problem() const { return problem_; }
   const lumo::report::ConcentrationTable &Table() const { return table_; }
+  // The notes shown on the chart, one per line.
+  QStringList Notes() const { return notes_; }
 
   // ppm when true, mg/m³ otherwise (ppm needs a molecular weight).
   void SetPpm(bool ppm);
@@ -55,6 +61,9 @@ class TfrmConcentrationPlot : public QDialog {
   lumo::report::ConcentrationTable table_;
   bool ok_ = false;
   QString problem_;
+  double runLengthDays_ = 0.0;
+  QString caveat_;
+  QStringList notes_;
   bool ppm_ = false;
   bool log_ = false;
   QChartView *chartView_ = nullptr;

@@ -153,8 +153,14 @@ bool TfrmPrint::SavePdfTo(const QString &path) {
 }
 
 void TfrmPrint::PlotClick() {
+  const auto &r = State()->ScenarioRecord;
+  const QString caveat =
+      content_.hasResults
+          ? QString()
+          : tr("The scenario has no results for its current inputs: these concentrations are "
+               "those of the last run made, which may belong to other inputs.");
   auto *plot =
-      new TfrmConcentrationPlot(this, csvFileName_, State()->ScenarioRecord.MolecularWeight);
+      new TfrmConcentrationPlot(this, csvFileName_, r.MolecularWeight, r.RunLength, caveat);
   plot->setAttribute(Qt::WA_DeleteOnClose);
   plot->show();
 }

@@ -6,12 +6,31 @@
 
 #include "lumo_state.h"
 #include "report_format.h"
+#include "results_provenance.h"
 
 namespace lumo::report {
 namespace {
 
 QString Str(const std::string &s) {
   return QString::fromStdString(s);
+}
+
+// Lines of the no-results statement: short enough for the printed page.
+constexpr int kNoResultsLineChars = 95;
+
+// Breaks a sentence into lines of at most `width` characters at blanks.
+QStringList WrapText(const QString &text, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+      lines.append(line);
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  if (!line.isEmpty()) lines.append(line);
+  return lines;
 }
 
 // Builds the screen texts; the printed pages are laid out from them and the
@@ -178,6 +197,22 @@ class ContentBuilder {
   }
 
   void BuildResults() {
+    const ResultsState state = ClassifyResults(r_, state_.PaintDurationGrid());
+    if (state != ResultsState::Current) {
+      // Results are shown only beside the inputs that produced them.
+      content_.hasResults = false;
+      GridText g;
+      g.columns = 4;
+      QStringList lines = WrapText(Str(ResultsStateText(state)), kNoResultsLineChars);
+      if (state != ResultsState::None)
+        lines += WrapText(tr("The concentration file holds the series of the last run made, "
+                             "which may belong to other inputs."),
+                          kNoResultsLineChars);
+      for (const QString &line : lines) g.rows.append({line, QString(), QString(), QString()});
+      while (g.rows.size() < 6) g.rows.append(QStringList(4, QString()));
+      content_.grids.insert(QStringLiteral("gridLUMOResults"), g);
+      return;
+    }
     const QString dose = tr(" mg/kg-days");
     const QString conc = tr(" mg/m³");
     const QString ppm = tr(" ppm");

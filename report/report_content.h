@@ -40,6 +40,10 @@ struct ReportContent {
   QList<PrintItem> page1;
   QList<PrintItem> page2;
   QString decimalMark = QStringLiteral(".");  // used by every number
+  // False when the stored results do not belong to the inputs shown (out of
+  // date, of unknown inputs, or none): the results grid then holds, in its
+  // first column, the sentences that say so instead of numbers.
+  bool hasResults = true;
 
   // Empty for a name that is not there.
   QString Label(const QString &name) const { return labels.value(name); }

@@ -88,7 +88,11 @@ class Page {
 
   void Results(int first) {
     const GridText grid = content_.Grid(QStringLiteral("gridLUMOResults"));
-    for (int i = 0; i < 5; ++i) {
+    if (!content_.hasResults) {
+      // The statement that there are no results for these inputs.
+      for (int i = 0; i < 5; ++i) Body(first + i, XPos::Margin(), grid.Cell(0, i));
+    }
+    for (int i = 0; i < 5 && content_.hasResults; ++i) {
       Body(first + i, XPos::Margin(), grid.Cell(0, i));
       Body(first + i, XPos::Fraction(80), grid.Cell(1, i));
       Body(first + i, XPos::Fraction(150), i == 1 ? tr("-or") : tr("-or-"));

@@ -159,8 +159,12 @@ QWidget *MakeReportPage2(QWidget *parent, const ReportContent &content) {
   y += 21;
   AddLabel(page, content, "Label11", kMargin, y, full, 19)->setFont(ArialPx(15, true));
   y += 20;
-  AddGrid(page, content, "gridLUMOResults", kMargin, y, 6, 16, {180, 180, 20, 150})
-      ->setFont(ArialPx(9, true));
+  auto *results = AddGrid(page, content, "gridLUMOResults", kMargin, y, 6, 16, {180, 180, 20, 150});
+  results->setFont(ArialPx(9, true));
+  if (!content.hasResults) {
+    // One statement across the whole width, in place of the numbers.
+    for (int row = 0; row < results->rowCount(); ++row) results->setSpan(row, 0, 1, 4);
+  }
   y += 6 * 16 + 2;
   for (int i = 3; i <= 10; ++i) {
     const QByteArray name = "Label" + QByteArray::number(i);

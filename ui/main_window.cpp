@@ -44,7 +44,7 @@ TfrmMain::TfrmMain(const std::string &programDirectory, QWidget *parent)
   // factory defaults.
   Guarded([&] { rules::PrepareDefaultScenario(*State_); });
   RefreshFromState();
-  btnClearClick();
+  ResetRunDisplay();
 
   LoadChemicalList();
   ShowSelectedChemical();
@@ -103,6 +103,7 @@ void TfrmMain::Guarded(const std::function<void()> &step) {
     ShowError(tr("A Small Problem"), Text(e.what()));
     ShowState();
   }
+  UpdateResultsView();
 }
 
 void TfrmMain::ShowError(const QString &caption, const QString &text) {
@@ -130,6 +131,7 @@ bool TfrmMain::RunParameterDialog(ui::ParameterDialog kind) {
     State_->ScenarioRecord = savedRecord;
     State_->PaintDurationGrid() = *savedSchedule;
   }
+  UpdateResultsView();
   return ok;
 }
 
@@ -227,9 +229,11 @@ void TfrmMain::Refill(bool derive) {
   } catch (const std::exception &e) {
     refreshing_ = false;
     ShowError(tr("A Small Problem"), Text(e.what()));
+    UpdateResultsView();
     return;
   }
   refreshing_ = false;
+  UpdateResultsView();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event) {

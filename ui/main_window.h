@@ -31,6 +31,7 @@
 
 #include "lumo_transfer.h"
 #include "parameter_dialogs.h"
+#include "results_view.h"
 #include "run_notifications.h"
 
 class QDialog;
@@ -99,6 +100,8 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void RunDone(lumo::RunId run, ExecutionResultsRecord results) override;
   void RunNoLibrary(lumo::RunId run, std::string detail) override;
   void RunInitFailed(lumo::RunId run) override;
+  void RunFailed(lumo::RunId run, std::string message) override;
+  void RunStopped(lumo::RunId run, int percent) override;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
@@ -181,6 +184,13 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void numedRunExit();
   void ReportIntervalChanged(int minutes);
   void ShowResults(const ExecutionResultsRecord &results);
+  // Shows the stored results as what they are: those of the current inputs,
+  // out of date, of unknown inputs, or none, with the end of the last run
+  // (results_view.h). Run after every change of the scenario.
+  void UpdateResultsView();
+  // No run in this session yet (a new or opened scenario): the progress bar
+  // at 0 and the stored results shown for what they are.
+  void ResetRunDisplay();
   void EndRunState();
   void SetResultFields(const std::function<QString(double lumo::ScenarioRecord::*)> &text);
   void btnPrintReportClick();
@@ -215,9 +225,16 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   DialogRunner dialogRunner_;
   FileChooser fileChooser_;
   lumo::RunId currentRun_ = 0;
+  lumo::RunId stoppedRun_ = 0;  // the run the user stopped last
+  int lastPercent_ = 0;         // of the current run
+  lumo::LastRun lastRun_;
+  bool displayCleared_ = false;  // Clear pressed since the last run
   double runMolecularWeight_ = 0.0;
-  // The concentration CSV of the last run started, empty before any.
+  // The concentration CSV of the last run started, empty before any, with
+  // the run's length and the checksum of its inputs.
   QString runCsvPath_;
+  double runLengthDays_ = 0.0;
+  std::uint32_t runInputs_ = 0;
   bool helpTextsLoaded_ = false;
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;

@@ -74,7 +74,7 @@ void TfrmMain::New1Click() {
     if (found >= 0) SelectChemical(cb->itemText(found));
     cbChemicalNamesChange();
   });
-  btnClearClick();
+  ResetRunDisplay();
 }
 
 void TfrmMain::Open1Click() {
@@ -123,7 +123,8 @@ bool TfrmMain::OpenFrom(const QString &path) {
   buildingGuard_ = true;
   RefreshFromState();
   buildingGuard_ = false;
-  btnClearClick();
+  // The file's results are shown for what they are (results_view.h).
+  ResetRunDisplay();
   if (ChemicalNotListed()) {
     ShowMessage(this, tr("Note"),
                 tr("The chemical \"%1\" of this scenario is not in the chemical list "

@@ -11,6 +11,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "result_text.h"
+#include "results_provenance.h"
 #include "scenario_rules.h"
 #include "ui_page_execution.h"
 
@@ -48,10 +49,13 @@ void TfrmMain::numedRunExit() {
                 MsgButton::Ok);
   }
   field->SetValue(State_->ScenarioRecord.RunLength);
+  UpdateResultsView();
 }
 
 void TfrmMain::ReportIntervalChanged(int minutes) {
-  if (!refreshing_) State_->ScenarioRecord.ReportInterval = minutes;
+  if (refreshing_) return;
+  State_->ScenarioRecord.ReportInterval = minutes;
+  UpdateResultsView();
 }
 
 bool TfrmMain::Running() const {
@@ -60,12 +64,22 @@ bool TfrmMain::Running() const {
 
 void TfrmMain::btnExecuteClick() {
   auto &ex = Execution();
+  if (closing_) return;  // the window is going: no new run
   if (Running()) {
     State_->StopExecution();
+    // The worker tells how far the run got (RunStopped); until then the
+    // last progress report says it.
+    stoppedRun_ = currentRun_;
+    lastRun_ = {LastRun::Stopped, lastPercent_};
     EndRunState();
+    UpdateResultsView();
     return;
   }
-  btnClearClick();
+  lastPercent_ = 0;
+  lastRun_ = {LastRun::Running, 0};
+  displayCleared_ = false;
+  Execution().barPercentComplete->SetPercentShaded(0);
+  UpdateResultsView();
   ex.btnExecute->setText(tr("Stop"));
   ex.btnSaveExecute->setEnabled(false);
   ex.btnPrintReport->setEnabled(false);
@@ -80,12 +94,16 @@ void TfrmMain::btnExecuteClick() {
     error = e.what();
   }
   if (run == 0) {
+    lastRun_ = {};
     EndRunState();
+    UpdateResultsView();
     ShowError(tr("A Small Problem"), QString::fromStdString(error));
     return;
   }
   currentRun_ = run;
   runCsvPath_ = QString::fromStdString(State_->ConcentrationFileName());
+  runLengthDays_ = State_->ScenarioRecord.RunLength;
+  runInputs_ = InputsChecksum(State_->ScenarioRecord, State_->PaintDurationGrid());
   ex.btnPlot->setEnabled(true);
 }
 
@@ -116,29 +134,56 @@ void TfrmMain::SetResultFields(const std::function<QString(double ScenarioRecord
 }
 
 void TfrmMain::btnClearClick() {
-  auto &ex = Execution();
-  const QString zero = QString::fromStdString(FormatResult(0.0));
-  SetResultFields([&](double ScenarioRecord::*) { return zero; });
-  for (auto *ppm : {ex.edLADCPPM, ex.edADCPPM, ex.edCPeakPPM, ex.edC15minPPM, ex.edC8hrPPM})
-    ppm->setText(zero);
-  ex.barPercentComplete->SetPercentShaded(0);
+  displayCleared_ = true;
+  Execution().barPercentComplete->SetPercentShaded(0);
+  UpdateResultsView();
+}
+
+void TfrmMain::ResetRunDisplay() {
+  lastRun_ = {};
+  displayCleared_ = false;
+  Execution().barPercentComplete->SetPercentShaded(0);
+  UpdateResultsView();
 }
 
 void TfrmMain::ShowResults(const ExecutionResultsRecord &results) {
-  auto &ex = Execution();
   State_->AfterExecution(results);
-  const auto &r = State_->ScenarioRecord;
-  auto text = [](double v) { return QString::fromStdString(FormatResult(v)); };
-  SetResultFields([&](double ScenarioRecord::*member) { return text(r.*member); });
-  // ppm with the molecular weight of the chemical that was run.
-  const double mw = runMolecularWeight_;
-  ex.edCPeakPPM->setText(text(ToPpm(r.Cpeak, mw)));
-  ex.edLADCPPM->setText(text(ToPpm(r.LADC, mw)));
-  ex.edADCPPM->setText(text(ToPpm(r.ADC, mw)));
-  ex.edC15minPPM->setText(text(ToPpm(r.C15min, mw)));
-  ex.edC8hrPPM->setText(text(ToPpm(r.C8hour, mw)));
-  ex.barPercentComplete->SetPercentShaded(100);
+  lastRun_ = {LastRun::Completed, 100};
+  Execution().barPercentComplete->SetPercentShaded(100);
   EndRunState();
+  UpdateResultsView();
+}
+
+void TfrmMain::UpdateResultsView() {
+  if (!State_) return;
+  auto &ex = Execution();
+  const auto &r = State_->ScenarioRecord;
+  ResultsView view = ViewOfResults(ClassifyResults(r, State_->PaintDurationGrid()), lastRun_);
+  if (displayCleared_) {
+    view.numbers = false;
+    view.status = "Cleared from the display; the scenario keeps its results.";
+  }
+  auto text = [](double v) { return QString::fromStdString(FormatResult(v)); };
+  const QString zero = text(0.0);
+  SetResultFields(
+      [&](double ScenarioRecord::*member) { return view.numbers ? text(r.*member) : zero; });
+  // ppm only for results of these inputs: the molecular weight is one of
+  // them, and results of other inputs may have been run with another.
+  const std::pair<QLineEdit *, double ScenarioRecord::*> ppm[] = {
+      {ex.edCPeakPPM, &ScenarioRecord::Cpeak}, {ex.edLADCPPM, &ScenarioRecord::LADC},
+      {ex.edADCPPM, &ScenarioRecord::ADC},     {ex.edC15minPPM, &ScenarioRecord::C15min},
+      {ex.edC8hrPPM, &ScenarioRecord::C8hour},
+  };
+  for (const auto &[field, member] : ppm)
+    field->setText(!view.numbers  ? zero
+                   : view.current ? text(ToPpm(r.*member, r.MolecularWeight))
+                                  : QString());
+  // Results that do not belong to the inputs are greyed out.
+  const bool plain = view.current || !view.numbers;
+  for (auto *field : ex.gbResults->findChildren<QLineEdit *>()) field->setEnabled(plain);
+  ex.lblResultsStatus->setText(QString::fromStdString(view.status));
+  ex.lblResultsStatus->setStyleSheet(plain ? QString()
+                                           : QStringLiteral("color: #a04000; font-weight: bold;"));
 }
 
 // ---- Run reports: the worker waits while each is handled on this thread ----
@@ -148,6 +193,7 @@ void TfrmMain::RunProgress(RunId run, int percent) {
       this,
       [this, run, percent] {
         if (run != currentRun_) return;
+        lastPercent_ = percent;
         auto *bar = Execution().barPercentComplete;
         bar->SetPercentShaded(percent);
         bar->repaint();
@@ -169,7 +215,9 @@ void TfrmMain::RunNoLibrary(RunId run, std::string detail) {
       this,
       [this, run, detail] {
         if (run != currentRun_) return;
+        lastRun_ = {LastRun::Failed, 0};
         EndRunState();
+        UpdateResultsView();
         QString text = tr(kNoLibraryText);
         if (!detail.empty()) text += QStringLiteral("\n\n") + QString::fromStdString(detail);
         ShowError(tr(kRunErrorCaption), text);
@@ -182,27 +230,64 @@ void TfrmMain::RunInitFailed(RunId run) {
       this,
       [this, run] {
         if (run != currentRun_) return;
+        lastRun_ = {LastRun::Failed, 0};
         EndRunState();
+        UpdateResultsView();
         ShowError(tr(kRunErrorCaption), tr(kInitFailedText));
+      },
+      Qt::BlockingQueuedConnection);
+}
+
+void TfrmMain::RunFailed(RunId run, std::string message) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, run, message] {
+        if (run != currentRun_) return;
+        lastRun_ = {LastRun::Failed, lastPercent_};
+        EndRunState();
+        UpdateResultsView();
+        ShowError(tr(kRunErrorCaption), QString::fromStdString(message));
+      },
+      Qt::BlockingQueuedConnection);
+}
+
+void TfrmMain::RunStopped(RunId run, int percent) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, run, percent] {
+        // How far the run the user stopped got; nothing else changes.
+        if (run != stoppedRun_ || lastRun_.phase != LastRun::Stopped) return;
+        lastRun_.percent = percent;
+        Execution().barPercentComplete->SetPercentShaded(percent);
+        UpdateResultsView();
       },
       Qt::BlockingQueuedConnection);
 }
 
 void TfrmMain::StopAndWait() {
   if (!State_) return;
+  closing_ = true;
   State_->StopExecution();
   currentRun_ = 0;
   // The worker may be waiting for this thread to handle a report: keep
-  // handling them (as stale ones) until it has ended.
+  // handling them (as stale ones) until it has ended. Nothing the user does
+  // meanwhile is handled: a click on Execute must not start a run while the
+  // window closes.
   while (!State_->Worker().Idle()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     QThread::msleep(1);
   }
 }
 
 void TfrmMain::btnPlotClick() {
   if (runCsvPath_.isEmpty()) return;
-  auto *plot = new TfrmConcentrationPlot(this, runCsvPath_, runMolecularWeight_);
+  const bool changed =
+      InputsChecksum(State_->ScenarioRecord, State_->PaintDurationGrid()) != runInputs_;
+  const QString caveat =
+      changed ? tr("The scenario's inputs have changed since the run that wrote this file.")
+              : QString();
+  auto *plot =
+      new TfrmConcentrationPlot(this, runCsvPath_, runMolecularWeight_, runLengthDays_, caveat);
   plot->setObjectName(QStringLiteral("frmConcentrationPlot"));
   plot->setAttribute(Qt::WA_DeleteOnClose);
   plot->show();

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include "default_scenario.h"
 #include "owner_loop.h"
+#include "platform.h"
 #include "temp_dir.h"
 
 namespace lumo {
@@ -22,6 +24,17 @@ std::vector<std::string> Lines(const std::string &path) {
   std::vector<std::string> lines;
   for (std::string l; std::getline(in, l);) lines.push_back(l);
   return lines;
+}
+
+// Whether this process holds `path` open (a descriptor in /proc/self/fd).
+bool FileIsOpenHere(const std::string &path) {
+  const auto target = std::filesystem::canonical(path);
+  for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    auto linked = std::filesystem::read_symlink(fd.path(), ec);
+    if (!ec && linked == target) return true;
+  }
+  return false;
 }
 
 double FirstNumber(const std::string &csvLine) {
@@ -119,6 +132,46 @@ TEST_F(EngineRun, StopGivesNoResultsAndKeepsTheRowsWritten) {
   auto csv = Lines(dataDir.File("run.CSV"));
   EXPECT_GT(csv.size(), 2u);
   EXPECT_LT(csv.size(), std::size_t(200 * 1440));
+  // The stopped run's end says how far it got, and its file is closed at
+  // once, not held open until the next run.
+  auto stopped = owner.Of(test::StoppedEvent, run);
+  ASSERT_EQ(stopped.size(), 1u);
+  EXPECT_GE(stopped[0].percent, 2);
+  EXPECT_FALSE(FileIsOpenHere(dataDir.File("run.CSV")));
+}
+
+TEST_F(EngineRun, AFileTheRunCannotWriteIsRefusedBeforeItStarts) {
+  // The concentration file's name is taken by a folder, or its folder is
+  // missing; the program's folder cannot take the input dump.
+  std::filesystem::create_directory(dataDir.File("folder.CSV"));
+  const struct {
+    std::function<void()> arrange;
+    std::string says;
+  } cases[] = {
+      {[&] { Name("folder.vkx"); }, "the concentration file " + dataDir.File("folder.CSV") +
+                                        " cannot be written (it is a folder)"},
+      {[&] { Name("missing/run.vkx"); }, "the concentration file " +
+                                             dataDir.File("missing/run.CSV") +
+                                             " cannot be written (No such file or directory)"},
+      {[&] {
+         Name("run.vkx");
+         std::filesystem::create_directory(programDir.File("xferlumo32.txt"));
+       },
+       "the input dump " + programDir.File("xferlumo32.txt") + " cannot be written"},
+  };
+  for (const auto &c : cases) {
+    c.arrange();
+    try {
+      scenario->ExecuteLUMO(owner);
+      ADD_FAILURE() << "started: " << c.says;
+    } catch (const platform::FileError &e) {
+      EXPECT_NE(std::string(e.what()).find("The run was not started: " + c.says), std::string::npos)
+          << e.what();
+    }
+    EXPECT_TRUE(scenario->Worker().Idle());
+    EXPECT_TRUE(owner.events.empty());
+  }
+  EXPECT_FALSE(std::filesystem::exists(dataDir.File("run.CSV")));  // nothing left behind
 }
 
 TEST_F(EngineRun, StopThenNewRunAtOnceCompletesTheNewRun) {

@@ -22,6 +22,7 @@ std::vector<double> percents;
 int32_t steps = 10;
 int32_t delayMicros = 0;
 int32_t reject = 0;
+int32_t resultsFail = 0;
 FakeEngineStats stats{};
 std::atomic<int> inCall{0};
 
@@ -47,6 +48,7 @@ FAKE_EXPORT void FakeEngineReset() {
   steps = 10;
   delayMicros = 0;
   reject = 0;
+  resultsFail = 0;
   stats = FakeEngineStats{};
 }
 
@@ -65,6 +67,10 @@ FAKE_EXPORT void FakeEngineSetReject(int32_t r) {
   reject = r;
 }
 
+FAKE_EXPORT void FakeEngineSetResultsFail(int32_t fail) {
+  resultsFail = fail;
+}
+
 FAKE_EXPORT FakeEngineStats FakeEngineGetStats() {
   std::lock_guard<std::mutex> lock(mutex);
   return stats;
@@ -72,12 +78,19 @@ FAKE_EXPORT FakeEngineStats FakeEngineGetStats() {
 
 FAKE_EXPORT int32_t _InitLmuo(TransferRecord *r, const char *, const char *csvName) {
   CallGuard guard;
+  if (csv) std::fclose(csv);
+  csv = nullptr;
+  if (!r) {  // discards the current run
+    std::lock_guard<std::mutex> lock(mutex);
+    ++stats.discardCalls;
+    record = nullptr;
+    return 0;
+  }
   {
     std::lock_guard<std::mutex> lock(mutex);
     ++stats.initCalls;
     stats.lastZones = r->Zones;
   }
-  if (csv) std::fclose(csv);
   csv = csvName ? std::fopen(csvName, "w") : nullptr;
   if (reject || r->Zones < 1) return 0;
   record = r;
@@ -113,6 +126,7 @@ FAKE_EXPORT int32_t _GetValues() {
     std::lock_guard<std::mutex> lock(mutex);
     ++stats.getValuesCalls;
   }
+  if (resultsFail) return 0;
   // Recognisable results: LADD counts the steps, the others follow it.
   ExecutionResultsRecord &res = record->ExecutionResultsRecord;
   res.LADD = static_cast<float>(step);

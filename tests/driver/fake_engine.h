@@ -14,11 +14,13 @@ struct FakeEngineStats {
   int32_t getValuesCalls;
   int32_t maxConcurrentCalls;  // more than 1 means two runs overlapped
   int32_t lastZones;           // Zones of the last record given to _InitLmuo
+  int32_t discardCalls;        // _InitLmuo with a null record
 };
 
 // Forgets counters and settings.
 typedef void (*FakeEngineResetFn)(void);
-// Percentages _OneLoop returns in turn (the last one repeats); with none set,
+// Percentages _OneLoop returns in turn (the last one repeats; a negative one
+// is a failure answer); with none set,
 // the run is cut into `steps` equal parts ending at exactly 100.
 typedef void (*FakeEngineSetPercentsFn)(const double *percents, int32_t count);
 typedef void (*FakeEngineSetStepsFn)(int32_t steps);
@@ -26,5 +28,8 @@ typedef void (*FakeEngineSetStepsFn)(int32_t steps);
 typedef void (*FakeEngineSetDelayFn)(int32_t microseconds);
 // _InitLmuo returns 0.
 typedef void (*FakeEngineSetRejectFn)(int32_t reject);
+// _GetValues writes nothing and returns 0, as for results that are not
+// finite numbers.
+typedef void (*FakeEngineSetResultsFailFn)(int32_t fail);
 typedef FakeEngineStats (*FakeEngineGetStatsFn)(void);
 }

@@ -16,6 +16,10 @@
 
 namespace lumo::test {
 
+// The two ends that have no message number of their own.
+inline constexpr RunMessage FailedEvent = static_cast<RunMessage>(2001);
+inline constexpr RunMessage StoppedEvent = static_cast<RunMessage>(2002);
+
 struct Event {
   RunMessage message;
   RunId run;
@@ -40,6 +44,10 @@ class OwnerLoop : public RunNotifications {
     Send({NoLibraryMessage, run, 0, {}, std::move(detail)});
   }
   void RunInitFailed(RunId run) override { Send({InitFailedMessage, run, 0, {}, {}}); }
+  void RunFailed(RunId run, std::string message) override {
+    Send({FailedEvent, run, 0, {}, std::move(message)});
+  }
+  void RunStopped(RunId run, int percent) override { Send({StoppedEvent, run, percent, {}, {}}); }
 
   // Handles notifications until `done()` holds (checked after each one) or
   // the time runs out; false on time-out.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <stdexcept>
 #include <thread>
 
 #include "fake_engine.h"
@@ -30,6 +32,7 @@ class FakeEngine {
   void SetSteps(int n) { Fn<FakeEngineSetStepsFn>("FakeEngineSetSteps")(n); }
   void SetDelayMicros(int us) { Fn<FakeEngineSetDelayFn>("FakeEngineSetDelay")(us); }
   void SetReject(bool r) { Fn<FakeEngineSetRejectFn>("FakeEngineSetReject")(r); }
+  void SetResultsFail(bool f) { Fn<FakeEngineSetResultsFailFn>("FakeEngineSetResultsFail")(f); }
   FakeEngineStats Stats() { return Fn<FakeEngineGetStatsFn>("FakeEngineGetStats")(); }
 
  private:
@@ -47,9 +50,36 @@ EngineRunInputs Inputs(const std::string &csv = {}) {
   return in;
 }
 
+// The end notifications of a run: every run has exactly one.
+std::vector<Event> Ends(const OwnerLoop &owner, RunId run) {
+  std::vector<Event> out;
+  for (const auto &e : owner.events)
+    if (e.run == run && e.message != ProgressMessage) out.push_back(e);
+  return out;
+}
+
 int CountLines(const std::string &text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
+
+// The batch runner's way: notifications are handled on the worker's thread,
+// and the next run is started from the Done handler.
+class DirectOwner : public RunNotifications {
+ public:
+  std::function<void(RunId)> onDone;
+  std::vector<RunId> done;
+  int others = 0;
+  void RunProgress(RunId, int) override {}
+  void RunDone(RunId run, ExecutionResultsRecord) override {
+    done.push_back(run);
+    if (onDone) onDone(run);
+  }
+  void RunNoLibrary(RunId, std::string) override { ++others; }
+  void RunInitFailed(RunId) override { ++others; }
+  void RunFailed(RunId, std::string) override { ++others; }
+  void RunStopped(RunId, int) override { ++stopped; }
+  int stopped = 0;
+};
 
 TEST(XferThread, ReportsWholePercentsAndRunsToExactlyOneHundred) {
   FakeEngine engine;
@@ -96,6 +126,92 @@ TEST(XferThread, StopEndsTheRunWithoutResultsAndKeepsTheCsvRows) {
   EXPECT_LT(s.oneLoopCalls, 100000);
   // Header and first row, then one row per step taken.
   EXPECT_EQ(CountLines(test::ReadFileBytes(dir.File("run.CSV"))), s.oneLoopCalls + 2);
+  // The run ends with one Stopped, at the percentage it reached, and the
+  // engine's run was discarded (its file closed) before the library went.
+  auto ends = Ends(owner, run);
+  ASSERT_EQ(ends.size(), 1u);
+  EXPECT_EQ(ends[0].message, test::StoppedEvent);
+  EXPECT_EQ(ends[0].percent, s.oneLoopCalls / 1000);
+  EXPECT_EQ(s.discardCalls, 1);
+}
+
+TEST(XferThread, AFailedStepEndsTheRunAsFailedNeverAsDone) {
+  test::TempDir dir;
+  const struct {
+    std::vector<double> percents;
+    const char *says;
+  } cases[] = {
+      {{10.0, 20.5, LUMO32_RUN_FAILED}, "failed after 20 % of the run"},
+      {{30.0, LUMO32_CSV_WRITE_FAILED}, "run.CSV could not be written after 30 %"},
+      {{5.0, -7.0}, "failed after 5 %"},          // any negative answer
+      {{5.0, std::nan("")}, "failed after 5 %"},  // not a number: no endless loop
+  };
+  for (const auto &c : cases) {
+    FakeEngine engine;
+    engine.SetPercents(c.percents);
+    OwnerLoop owner;
+    XferThread worker(FAKE_ENGINE_DIR);
+    RunId run = worker.Start(Inputs(dir.File("run.CSV")), owner);
+    ASSERT_TRUE(owner.RunUntil([&] { return worker.Idle(); }));
+    worker.Wait();
+    auto ends = Ends(owner, run);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].message, test::FailedEvent);
+    EXPECT_NE(ends[0].detail.find(c.says), std::string::npos) << ends[0].detail;
+    EXPECT_EQ(engine.Stats().getValuesCalls, 0);
+    EXPECT_EQ(engine.Stats().discardCalls, 1);
+  }
+}
+
+TEST(XferThread, ResultsTheEngineCannotWriteEndTheRunAsFailed) {
+  FakeEngine engine;
+  engine.SetSteps(3);
+  engine.SetResultsFail(true);
+  OwnerLoop owner;
+  XferThread worker(FAKE_ENGINE_DIR);
+  RunId run = worker.Start(Inputs(), owner);
+  ASSERT_TRUE(owner.RunUntil([&] { return worker.Idle(); }));
+  worker.Wait();
+  auto ends = Ends(owner, run);
+  ASSERT_EQ(ends.size(), 1u);
+  EXPECT_EQ(ends[0].message, test::FailedEvent);
+  EXPECT_NE(ends[0].detail.find("not finite"), std::string::npos);
+}
+
+// An error anywhere in the worker, even in the owner's own progress handler,
+// still reaches the owner as the run's one end.
+TEST(XferThread, AnErrorInTheWorkerStillEndsTheRunOnce) {
+  FakeEngine engine;
+  engine.SetSteps(50);
+  XferThread worker(FAKE_ENGINE_DIR);
+  struct Throwing : DirectOwner {
+    std::vector<std::string> failures;
+    void RunProgress(RunId, int) override { throw std::runtime_error("handler broke"); }
+    void RunFailed(RunId, std::string m) override { failures.push_back(m); }
+  } throwing;
+  ASSERT_NE(worker.Start(Inputs(), throwing), 0u);
+  worker.Wait();
+  ASSERT_EQ(throwing.failures.size(), 1u);
+  EXPECT_NE(throwing.failures[0].find("handler broke"), std::string::npos);
+  EXPECT_TRUE(throwing.done.empty());
+  EXPECT_TRUE(worker.Idle());
+}
+
+TEST(XferThread, ARunStoppedBeforeItBeginsEndsAsStoppedAtZero) {
+  FakeEngine engine;
+  engine.SetSteps(100000);
+  engine.SetDelayMicros(200);
+  DirectOwner owner;
+  XferThread worker(FAKE_ENGINE_DIR);
+  // The first run holds the engine; the second is stopped while it waits.
+  ASSERT_NE(worker.Start(Inputs(), owner), 0u);
+  worker.StopXfer();
+  ASSERT_NE(worker.Start(Inputs(), owner), 0u);
+  worker.StopXfer();
+  worker.Wait();
+  EXPECT_EQ(owner.stopped, 2);
+  EXPECT_TRUE(owner.done.empty());
+  EXPECT_LE(engine.Stats().initCalls, 1);  // the second never reached the engine
 }
 
 TEST(XferThread, MissingOrIncompleteLibraryGivesOneNoLibraryMessage) {
@@ -173,22 +289,6 @@ TEST(XferThread, StopThenNewRunFromInsideANotificationCompletesTheNewRun) {
     }
   }
 }
-
-// The batch runner's way: notifications are handled on the worker's thread,
-// and the next run is started from the Done handler.
-class DirectOwner : public RunNotifications {
- public:
-  std::function<void(RunId)> onDone;
-  std::vector<RunId> done;
-  int others = 0;
-  void RunProgress(RunId, int) override {}
-  void RunDone(RunId run, ExecutionResultsRecord) override {
-    done.push_back(run);
-    if (onDone) onDone(run);
-  }
-  void RunNoLibrary(RunId, std::string) override { ++others; }
-  void RunInitFailed(RunId) override { ++others; }
-};
 
 TEST(XferThread, NextRunCanStartFromTheDoneNotification) {
   FakeEngine engine;

@@ -56,7 +56,7 @@ TEST(FactoryDefaults, InputsAndDerivedValues) {
   EXPECT_NEAR(s.GetDefaultEventsPerYear(), 1500.0 / (6.847 + 3.4235), 0.01);
 }
 
-TEST(FactoryDefaults, SetDefaultRestoresAllButTheLastTwoResults) {
+TEST(FactoryDefaults, SetDefaultClearsEveryResultAndItsStamp) {
   TLumoState s;
   auto &r = s.ScenarioRecord;
   r.BldgVolume = 1;
@@ -65,13 +65,15 @@ TEST(FactoryDefaults, SetDefaultRestoresAllButTheLastTwoResults) {
   r.SingleEventDose = 6;
   r.C15min = 7;
   r.C8hour = 8;
+  r.Reserved0 = 1234;
   s.SetDefault();
   EXPECT_EQ(r.BldgVolume, 15583.0);
   EXPECT_EQ(r.Title.Text(), "");
   EXPECT_EQ(r.LADD, 0.0);
   EXPECT_EQ(r.SingleEventDose, 0.0);
-  EXPECT_EQ(r.C15min, 7.0);
-  EXPECT_EQ(r.C8hour, 8.0);
+  EXPECT_EQ(r.C15min, 0.0);
+  EXPECT_EQ(r.C8hour, 0.0);
+  EXPECT_EQ(r.Reserved0, 0);
 }
 
 TEST(FactoryDefaults, AlkydUsesOneExponentialFromTheWetFilm) {

@@ -19,6 +19,8 @@ class SyncOwner : public RunNotifications {
   }
   void RunNoLibrary(RunId, std::string detail) override { Fail(kNoLibraryText + (": " + detail)); }
   void RunInitFailed(RunId) override { Fail(kInitFailedText); }
+  void RunFailed(RunId, std::string message) override { Fail(message); }
+  void RunStopped(RunId, int) override { Fail("stopped"); }
 
   std::optional<ExecutionResultsRecord> Results() {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -15,10 +15,10 @@ class Texts {
       return tr(
           "Concentrations as reported in the file; the run's peak (Cpeak) is taken at "
           "every 30-second step and can be higher than any point drawn.");
-    return tr(
-        "Concentrations reported every %n minute(s); the run's peak (Cpeak) is taken at "
-        "every 30-second step and can be higher than any point drawn.",
-        nullptr, minutes);
+    const QString every = minutes == 1 ? tr("every minute") : tr("every %1 minutes").arg(minutes);
+    return tr("Concentrations reported %1; the run's peak (Cpeak) is taken at every 30-second "
+              "step and can be higher than any point drawn.")
+        .arg(every);
   }
   static QString Partial(double reached, double length, int percent) {
     return tr("Partial series: the file ends at day %1 of a %2-day run (%3 %); the run that "

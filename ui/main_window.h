@@ -11,7 +11,11 @@
 // dialog ends with OK. A run copies the scenario into the engine's record
 // and works on that copy on a worker thread; its reports come back as
 // blocking queued calls into this window's thread, and the results are
-// copied into State_ on the run-finished report.
+// copied into State_ on the run-finished report, stamped with a checksum of
+// the inputs the run started with. Every change of the scenario re-checks
+// that stamp (UpdateResultsView), so results are shown as those of the
+// current inputs only while they are; otherwise greyed, with a sentence
+// that says whose they are, and a stopped or failed run says so.
 //
 // The handlers are split by page: main_window_scenario.cpp (Painting
 // Scenario), main_window_paint.cpp (Paint & Chemical),

@@ -123,6 +123,27 @@ TEST_F(LumoRun, RunsEveryScenarioAndReportsEachFailureByFile) {
   EXPECT_NEAR(dose(at[4]) / dose(at[0]), 2.0, 0.2);
 }
 
+TEST_F(LumoRun, AConcentrationFileThatCannotBeWrittenStopsTheScenarioBeforeItRuns) {
+  std::string blocked = Save("blocked.vkx");
+  fs::create_directory(dataDir.File("blocked.CSV"));  // a folder takes the file's name
+  ASSERT_EQ(Run({blocked}), 1);
+  EXPECT_TRUE(Has(err, "The run was not started: the concentration file " +
+                           dataDir.File("blocked.CSV") + " cannot be written (it is a folder)"))
+      << err;
+  EXPECT_FALSE(Has(out, "Concentrations:")) << out;  // no file to point at
+  EXPECT_FALSE(Has(out, "LADD"));
+}
+
+TEST_F(LumoRun, ALongChemicalNameIsPrintedWhole) {
+  // 120 characters of two bytes each in UTF-8: far beyond a line buffer.
+  std::string name;
+  for (int i = 0; i < 120; ++i) name += "é";
+  std::string path =
+      Save("accents.vkx", [&](LumoTransfer &s) { s.ScenarioRecord.ChemicalName.SetText(name); });
+  ASSERT_EQ(Run({path}), 0) << err;
+  EXPECT_TRUE(Has(out, "  Chemical: " + name + " (molecular weight 216.32 g/mole)\n")) << out;
+}
+
 TEST_F(LumoRun, MissingLibraryIsReported) {
   fs::remove(programDir.File("liblumo32.so"));
   ASSERT_EQ(Run({"--default"}), 1);

@@ -16,6 +16,7 @@
 #include "concentration_series.h"
 #include "frm_concentration_plot.h"
 #include "message_recorder.h"
+#include "plot_notes.h"
 #include "report_test_support.h"
 
 namespace lumo::report {
@@ -177,6 +178,52 @@ TEST_F(PlotOfARealRun, AMissingFileIsSaidInTheWindow) {
   EXPECT_FALSE(plot.findChild<QComboBox *>("cbScale")->isEnabled());
   plot.SetLogScale(true);  // nothing to redraw, nothing breaks
   EXPECT_TRUE(plot.findChild<QChartView *>("chartConcentrations")->chart()->series().isEmpty());
+}
+
+}  // namespace
+}  // namespace lumo::report
+
+namespace lumo::report {
+namespace {
+
+// A table of `rows` rows every `minutes` minutes from 0.375 days.
+ConcentrationTable Table(int rows, int minutes) {
+  ConcentrationTable t;
+  for (int i = 0; i < rows; ++i) {
+    t.days.push_back(0.375 + i * minutes / 1440.0);
+    t.outdoor.push_back(0);
+    t.zone1.push_back(i);
+    t.person.push_back(i);
+  }
+  return t;
+}
+
+TEST(PlotNotes, SayTheSeriesIsReportedValuesAndWhenItIsPartial) {
+  const PlotNotes whole = NotesFor(Table(5 * 24 + 1, 60), 5);
+  EXPECT_TRUE(whole.reported.contains("every 60 minutes")) << whole.reported.toStdString();
+  EXPECT_TRUE(whole.reported.contains("Cpeak"));
+  EXPECT_TRUE(whole.partial.isEmpty());
+
+  const PlotNotes stopped = NotesFor(Table(37, 60), 5);  // 1.5 of 5 days
+  EXPECT_TRUE(stopped.partial.contains("ends at day 1.50 of a 5-day run (30 %)"))
+      << stopped.partial.toStdString();
+  EXPECT_TRUE(NotesFor(Table(37, 60), 0).partial.isEmpty());  // length not known
+}
+
+TEST(PlotNotes, AreDrawnOnTheChartItself) {
+  QTemporaryDir dir;
+  QFile f(dir.filePath("stopped.CSV"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(kTwoZoneHeader + "0.375,0,0,0,0,0,,0\r\n0.416667,0,1,0.5,0,0,,1\r\n");
+  f.close();
+  TfrmConcentrationPlot plot(nullptr, f.fileName(), 100.0, 5.0, QStringLiteral("Other inputs."));
+  ASSERT_TRUE(plot.HasData());
+  ASSERT_EQ(plot.Notes().size(), 3);
+  EXPECT_TRUE(plot.Notes()[0].startsWith("Partial series"));
+  EXPECT_EQ(plot.Notes()[1], "Other inputs.");
+  const QString title = plot.findChild<QChartView *>("chartConcentrations")->chart()->title();
+  EXPECT_TRUE(title.contains("Partial series")) << title.toStdString();
+  EXPECT_TRUE(title.contains("reported every 60 minutes")) << title.toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "report_format.h"
 #include "report_printing.h"
 #include "report_test_support.h"
+#include "results_provenance.h"
 
 namespace lumo::report {
 namespace {
@@ -44,6 +45,13 @@ class PrintLayout : public ::testing::Test {
     ASSERT_NE(run_, nullptr);
     state_.ScenarioRecord = run_->ScenarioRecord;
     state_.PaintDurationGrid() = run_->PaintDurationGrid();
+  }
+
+  // Stamps the results as those of the inputs as they now are, for tests
+  // that change an input and still print results.
+  void ResultsAreOfTheseInputs() {
+    StampResults(state_.ScenarioRecord,
+                 InputsChecksum(state_.ScenarioRecord, state_.PaintDurationGrid()));
   }
 
   ReportContent Content() const {
@@ -178,6 +186,7 @@ TEST_F(PrintLayout, Page2WithSevenWeekdayLinesMovesEverythingBelowDown) {
     day.BreathingRate[i] = 10.25 + i;
   }
   ASSERT_EQ(state_.ScenarioRecord.WeekEndPattern.Count, 1);
+  ResultsAreOfTheseInputs();
   const ReportContent content = Content();
 
   // The screen shows five lines.
@@ -241,6 +250,23 @@ TEST_F(PrintLayout, Page2WithSevenWeekdayLinesMovesEverythingBelowDown) {
   EXPECT_EQ(LastLine(canvas), 35);
 }
 
+TEST_F(PrintLayout, ResultsOfOtherInputsArePrintedAsNoResults) {
+  state_.ScenarioRecord.MolecularWeight = 100;  // changed after the run
+  const ReportContent content = Content();
+  EXPECT_FALSE(content.hasResults);
+  RecordingCanvas canvas;
+  PrepareNewPrinter(canvas);
+  PrintReportPage(canvas, content.page2, QString());
+  // One weekday and one weekend line: the results heading is on line 14.
+  EXPECT_EQ(TextAt(canvas, 14, kAt80), "LUMO MODEL RESULTS");
+  EXPECT_TRUE(TextAt(canvas, 16, 10).startsWith("No results for these inputs: they have changed"));
+  QString printed;
+  for (const PrintOp &op : canvas.Texts()) printed += op.text + QLatin1Char('\n');
+  EXPECT_FALSE(printed.contains("mg/m³ ")) << printed.toStdString();
+  EXPECT_FALSE(printed.contains(" ppm")) << printed.toStdString();
+  EXPECT_FALSE(printed.contains("-or")) << printed.toStdString();
+}
+
 TEST_F(PrintLayout, APatternWithoutLinesPrintsTitleAndHeadsOnly) {
   state_.ScenarioRecord.WeekEndPattern.Count = 0;
   RecordingCanvas canvas;
@@ -256,6 +282,7 @@ TEST_F(PrintLayout, APatternWithoutLinesPrintsTitleAndHeadsOnly) {
 TEST_F(PrintLayout, PpmOfTheResultsUses24453) {
   state_.ScenarioRecord.LADC = 0.5;
   state_.ScenarioRecord.MolecularWeight = 100;
+  ResultsAreOfTheseInputs();
   const ReportContent content = Content();
   const GridText results = content.Grid("gridLUMOResults");
   EXPECT_EQ(results.Cell(1, 0), "LADC: 5.00E-001 mg/m³");

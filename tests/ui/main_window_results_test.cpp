@@ -191,18 +191,19 @@ TEST_F(ResultsTest, AClickOnExecuteWhileTheWindowClosesStartsNoRun) {
   // A stand-in engine whose every step takes a while, so that the window
   // has to wait for the worker when it closes.
   auto fake = UseFakeEngine();
-  reinterpret_cast<FakeEngineSetStepsFn>(fake->Symbol("FakeEngineSetSteps"))(1000);
-  reinterpret_cast<FakeEngineSetDelayFn>(fake->Symbol("FakeEngineSetDelay"))(100000);
+  reinterpret_cast<FakeEngineSetStepsFn>(fake->Symbol("FakeEngineSetSteps"))(100);
+  reinterpret_cast<FakeEngineSetDelayFn>(fake->Symbol("FakeEngineSetDelay"))(300000);
   auto *bar = Find<TPERCENT>("barPercentComplete");
   Click("btnExecute");
   ASSERT_TRUE(WaitUntil([&] { return bar->PercentShaded() >= 1; }));
   bool clicked = false;
-  QTimer::singleShot(20, window.get(), [&] {
+  QTimer::singleShot(0, window.get(), [&] {
     Click("btnExecute");  // handled while the window waits for the worker
     clicked = true;
   });
   messages.Answer(controls::MsgButton::Yes);
   EXPECT_TRUE(window->close());
+  QApplication::processEvents();
   ASSERT_TRUE(clicked);
   EXPECT_FALSE(window->Running());
   EXPECT_TRUE(window->State().Worker().Idle());

@@ -116,6 +116,18 @@ TEST_F(Runs, RefusedScenarioStartsNothing) {
   EXPECT_TRUE(window->State().Worker().Idle());
 }
 
+TEST_F(Runs, AConcentrationFileThatCannotBeWrittenIsRefusedNamingIt) {
+  ASSERT_TRUE(QDir(dir->path()).mkdir("lumo.CSV"));  // a folder holds the file's name
+  Click("btnExecute");
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_TRUE(messages.LastText().contains("the concentration file " + dir->filePath("lumo.CSV") +
+                                           " cannot be written (it is a folder)"))
+      << messages.LastText().toStdString();
+  EXPECT_EQ(Find<QPushButton>("btnExecute")->text(), "Execute");
+  EXPECT_TRUE(window->State().Worker().Idle());
+  EXPECT_FALSE(QFile::exists(dir->filePath("xferlumo32.txt")));  // nothing ran
+}
+
 TEST_F(Runs, SaveAndExecuteRunsAlsoWhenTheSaveIsCancelled) {
   chosenFile.clear();
   Click("btnSaveExecute");

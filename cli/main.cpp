@@ -68,6 +68,12 @@ int main(int argc, char **argv) {
     run(file, [&] { return batch.RunScenarioFile(file); });
   }
   if (cmd.json) std::fputs(ResultJson(outcomes).c_str(), stdout);
+  // Results that did not reach their reader are a failure, not a success
+  // (a full disk, a closed pipe).
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "lumo-run: the results could not be written to standard output\n");
+    return 1;
+  }
 
   if (interrupted) return 130;
   for (const ScenarioOutcome &o : outcomes)

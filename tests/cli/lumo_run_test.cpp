@@ -33,15 +33,16 @@ class LumoRun : public ::testing::Test {
     fs::copy_file(std::string(LUMO_SOURCE_DATA_DIR) + "/Chems.dat", programDir.File("Chems.dat"));
   }
 
-  pid_t Spawn(std::vector<std::string> args) {
+  pid_t Spawn(std::vector<std::string> args, const std::string &stdoutPath = {}) {
     args.insert(args.begin(), programDir.File("lumo-run"));
     std::vector<char *> argv;
     for (auto &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, dataDir.File("out.txt").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string outPath = stdoutPath.empty() ? dataDir.File("out.txt") : stdoutPath;
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     posix_spawn_file_actions_addopen(&actions, 2, dataDir.File("err.txt").c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
@@ -142,6 +143,11 @@ TEST_F(LumoRun, ALongChemicalNameIsPrintedWhole) {
       Save("accents.vkx", [&](LumoTransfer &s) { s.ScenarioRecord.ChemicalName.SetText(name); });
   ASSERT_EQ(Run({path}), 0) << err;
   EXPECT_TRUE(Has(out, "  Chemical: " + name + " (molecular weight 216.32 g/mole)\n")) << out;
+}
+
+TEST_F(LumoRun, ResultsThatCannotBeWrittenOutAreAFailure) {
+  ASSERT_EQ(Finish(Spawn({"--default"}, "/dev/full")), 1);
+  EXPECT_TRUE(Has(err, "could not be written to standard output")) << err;
 }
 
 TEST_F(LumoRun, MissingLibraryIsReported) {

@@ -1,7 +1,8 @@
 #include "activity_grid.h"
 
-#include <QKeyEvent>
+#include <utility>
 
+#include "activity_pattern_cells.h"
 #include "lumoutil.h"
 #include "message_box.h"
 #include "number_syntax.h"
@@ -63,35 +64,55 @@ bool TLUMOActivityGrid::CheckTimeOrder() const {
   return true;
 }
 
-void TLUMOActivityGrid::KeyUp() {
-  const int col = currentColumn();
-  const int row = currentRow();
+void TLUMOActivityGrid::EditCommitted(int col, int row) {
   if (row < kFirstDataRow || col < 1 || col > 4) return;
-  const QString text = CurrentCellText();
-  bool error = false;
-  if (col == 4) {
-    error = !ReadReal(text).has_value();
-  } else {
-    const auto v = ReadInteger(text);
-    const int limit = col == 1 ? 3 : col == 2 ? 25 : 60;
-    error = !v || *v < 0 || *v >= limit;
+  // The editor is in the middle of its own event here; the check may show
+  // a modal message, so it waits until that event is over.
+  const QPoint cell(col, row);
+  if (pending_.contains(cell)) return;
+  pending_.append(cell);
+  if (pending_.size() == 1) {
+    QMetaObject::invokeMethod(
+        this, [this] { RunPendingChecks(); }, Qt::QueuedConnection);
   }
-  if (!error) return;
-  ShowMessage(this, tr("A Small Error..."), tr("Value Out of Range: ") + text, MsgIcon::Error,
-              MsgButton::Ok);
-  SetCurrentCellText(text.size() < 2 ? QStringLiteral("0") : text.chopped(1));
 }
 
-void TLUMOActivityGrid::keyReleaseEvent(QKeyEvent *event) {
-  TqvStringGrid::keyReleaseEvent(event);
-  if (!event->isAutoRepeat()) KeyUp();
+bool TLUMOActivityGrid::CheckEditedCell() {
+  EndEditing();
+  return RunPendingChecks();
 }
 
-bool TLUMOActivityGrid::eventFilter(QObject *watched, QEvent *event) {
-  const bool handled = TqvStringGrid::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyRelease && watched == OpenEditor() &&
-      !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-    KeyUp();
+bool TLUMOActivityGrid::RunPendingChecks() {
+  const QList<QPoint> cells = std::exchange(pending_, {});
+  // An edit stored as the window closes (Cancel) is not checked.
+  if (!isVisible()) return true;
+  bool valid = true;
+  for (const QPoint &cell : cells) {
+    if (cell.y() < RowCount() && !CheckCell(cell.x(), cell.y())) valid = false;
   }
-  return handled;
+  return valid;
+}
+
+bool TLUMOActivityGrid::CheckCell(int col, int row) {
+  const QString text = Cells(col, row);
+  if (text.trimmed().isEmpty()) return true;
+  if (lumo::PatternCellValid(col, text.toStdString())) return true;
+  const QString kept = QString::fromStdString(lumo::CorrectedPatternCell(col, text.toStdString()));
+  SetCells(col, row, kept);
+  setCurrentCell(row, col);
+  setFocus(Qt::OtherFocusReason);
+
+  const lumo::PatternCellRule &rule = lumo::PatternRule(col);
+  static const char *const kNames[] = {"", QT_TR_NOOP("Zone"), QT_TR_NOOP("Enter Hour"),
+                                       QT_TR_NOOP("Enter Minute"), QT_TR_NOOP("Breathing Rate")};
+  const QString allowed =
+      (rule.Whole ? tr("a whole number from %1 to %2") : tr("a number from %1 to %2 m³/day"))
+          .arg(rule.Min, 0, 'f', 0)
+          .arg(rule.Max, 0, 'f', 0);
+  ShowMessage(
+      this, tr("A Small Error..."),
+      tr("Line %1, %2: %2 must be %3; \"%4\" has been replaced by \"%5\".")
+          .arg(QString::number(row - kFirstDataRow + 1), tr(kNames[col]), allowed, text, kept),
+      MsgIcon::Error, MsgButton::Ok);
+  return false;
 }

@@ -19,7 +19,8 @@ struct Conversion {
 
 // Checks `format` and extracts its single conversion when its letter is
 // one of `kinds`; flags, width (at most 2 digits) and precision (at most 2
-// digits) are kept.
+// digits) are kept. The "#" flag is refused with the integer conversions,
+// where the C library leaves its effect undefined.
 std::optional<Conversion> ParseFormat(const QString &format, const QString &kinds) {
   static const QRegularExpression directive(
       QStringLiteral("^%([-+ #0]*)(\\d{0,2})(?:\\.(\\d{0,2}))?([A-Za-z])"));
@@ -38,6 +39,10 @@ std::optional<Conversion> ParseFormat(const QString &format, const QString &kind
     }
     const auto m = directive.match(format.mid(i));
     if (found || !m.hasMatch() || !kinds.contains(m.captured(4))) return std::nullopt;
+    // The alternative form "#" is defined only for the floating conversions.
+    if (m.captured(1).contains(u'#') && !QStringLiteral("feEgGF").contains(m.captured(4))) {
+      return std::nullopt;
+    }
     found = true;
     conv.kind = m.captured(4)[0];
     conv.directive = u'%' + m.captured(1) + m.captured(2);

@@ -25,10 +25,12 @@ std::optional<quint32> ReadCardinal(const QString &text);
 // `format` applied to a value, printf style: exactly one conversion of the
 // value's kind ("%f", "%e", "%g" and their upper-case forms for reals, "%d"
 // or "%i" for integers, "%u" for cardinals) with optional flags, width and
-// precision, plus any literal text and "%%". A format that does not have
-// that shape is not applied; the kind's default ("%g", "%d", "%u") is used
-// instead, so a format can never read a value of the wrong type. A "%g"
-// without precision shows up to 15 significant digits.
+// precision ("#" only with the real conversions, where C defines it), plus
+// any literal text and "%%". A format that does not have that shape is not
+// applied; the kind's default ("%g", "%d", "%u") is used instead, so a
+// format can never read a value of the wrong type or behave in a way C
+// leaves undefined. A "%g" without precision shows up to 15 significant
+// digits.
 QString FormatReal(const QString &format, double v);
 QString FormatInteger(const QString &format, qint32 v);
 QString FormatCardinal(const QString &format, quint32 v);

@@ -15,22 +15,28 @@
 
 using namespace lumo::controls;
 
-namespace {
-
-// The grid sees the key events of its cell editors first.
-class EditorDelegate : public QStyledItemDelegate {
+// The grid sees the key events of its cell editors first, and hears of
+// every text an editor stores in its cell.
+class TqvStringGridDelegate : public QStyledItemDelegate {
  public:
-  explicit EditorDelegate(TqvStringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+  explicit TqvStringGridDelegate(TqvStringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
   QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                         const QModelIndex &index) const override {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (editor) editor->installEventFilter(grid_);
     return editor;
   }
+  void setModelData(QWidget *editor, QAbstractItemModel *model,
+                    const QModelIndex &index) const override {
+    QStyledItemDelegate::setModelData(editor, model, index);
+    grid_->EditCommitted(index.column(), index.row());
+  }
 
  private:
   TqvStringGrid *grid_;
 };
+
+namespace {
 
 constexpr Qt::ItemFlags kEditableFlags =
     Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
@@ -51,7 +57,7 @@ TqvStringGrid::TqvStringGrid(QWidget *parent) : QTableWidget(parent) {
   verticalHeader()->setMinimumSectionSize(0);
   horizontalHeader()->setDefaultSectionSize(64);
   verticalHeader()->setDefaultSectionSize(16);
-  setItemDelegate(new EditorDelegate(this));
+  setItemDelegate(new TqvStringGridDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed);
@@ -371,7 +377,21 @@ bool TqvStringGrid::eventFilter(QObject *watched, QEvent *event) {
     auto *key = static_cast<QKeyEvent *>(event);
     const bool gridKey = key->key() == Qt::Key_Insert ||
                          (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier));
-    if (gridKey && HandleGridKey(key)) return true;
+    if (gridKey) {
+      // Handled once the editor's event is over: the key may ask for
+      // confirmation and close the editor, and neither may happen while the
+      // editor is still handling its event.
+      const int code = key->key();
+      const Qt::KeyboardModifiers modifiers = key->modifiers();
+      QMetaObject::invokeMethod(
+          this,
+          [this, code, modifiers] {
+            QKeyEvent later(QEvent::KeyPress, code, modifiers);
+            HandleGridKey(&later);
+          },
+          Qt::QueuedConnection);
+      return true;
+    }
   }
   return QTableWidget::eventFilter(watched, event);
 }

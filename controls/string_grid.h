@@ -4,9 +4,16 @@
 // grid_file.h), exports itself as an HTML table, and inserts (Insert) and
 // deletes (Ctrl+Delete, after confirmation) rows from the keyboard; Down on
 // the last row appends a row. The scenario grids derive from it.
+//
+// A cell editor's events are never used to show a message or close the
+// editor directly: what would do so is queued until the editor's event is
+// over, since a modal box or a closed editor inside that event would leave
+// the editor destroyed under its own feet.
 #pragma once
 
 #include <QTableWidget>
+
+class TqvStringGridDelegate;
 
 class TqvStringGrid : public QTableWidget {
   Q_OBJECT
@@ -92,10 +99,21 @@ class TqvStringGrid : public QTableWidget {
   void keyPressEvent(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
   // Keys the grid handles before the cell editor would (Insert, Ctrl+Delete,
-  // Down on the last row); true when consumed.
+  // Down on the last row); true when consumed. Pressed in an open cell
+  // editor, Insert and Ctrl+Delete are consumed there and handled here just
+  // after the editor's event.
   virtual bool HandleGridKey(QKeyEvent *event);
+  // Called whenever a cell editor has stored its text in cell (col, row),
+  // from inside the editor's own event handling: an override must not show
+  // a message or touch the editor, but may queue work for later.
+  virtual void EditCommitted(int col, int row) {
+    Q_UNUSED(col);
+    Q_UNUSED(row);
+  }
 
  private:
+  friend class TqvStringGridDelegate;
+
   QChar delimiter_ = u'|';
   bool autoBackup_ = true;
   bool autoSave_ = true;

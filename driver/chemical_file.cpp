@@ -4,12 +4,15 @@
 
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
+#include "pascal_string.h"
 #include "platform.h"
 
 namespace lumo {
@@ -39,26 +42,76 @@ std::string Trim(const std::string &s) {
   return s.substr(b, e - b);
 }
 
-// Molecular weight: sign or blank, one digit, 14 decimals, "E", the
-// exponent's sign and four exponent digits (23 characters).
-std::string FormatMolecularWeight(double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14E", std::fabs(v));
-  std::string s(buf);
-  auto e = s.find('E');
-  std::string mantissa = s.substr(0, e);
-  char expSign = s[e + 1];
-  int exponent = std::atoi(s.c_str() + e + 2);
-  std::snprintf(buf, sizeof buf, "%c%sE%c%04d", std::signbit(v) && v != 0 ? '-' : ' ',
-                mantissa.c_str(), expSign, exponent);
-  return buf;
+// Names are UTF-8; the limit counts characters, and a name cut to it ends
+// on a whole character.
+std::string LimitName(const std::string &trimmed) {
+  if (Utf8Length(trimmed) <= TFileChemical::kMaxNameLength) return trimmed;
+  return Trim(Utf8Prefix(trimmed, TFileChemical::kMaxNameLength));
 }
 
-// Vapour pressure: fixed, eight decimals, right-aligned in 13 characters.
+// The numbers are written and read the same way whatever the C locale of
+// the process (a desktop program runs in the user's locale, where the
+// decimal mark may be a comma).
+std::optional<double> ReadDouble(std::string_view text) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') {
+    text.remove_prefix(1);
+  }
+  double v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) {
+    return std::nullopt;
+  }
+  return v;
+}
+
+bool ReadsBackAs(const std::string &text, double v) {
+  const auto back = ReadDouble(Trim(text));
+  return back && *back == v;
+}
+
+// `chars` as the file writes a scientific number: upper-case "E", the
+// exponent's sign and at least four exponent digits.
+std::string FileExponent(std::string chars) {
+  const auto e = chars.find('e');
+  if (e == std::string::npos) return chars;
+  const char sign = chars[e + 1];
+  std::string digits = chars.substr(e + 2);
+  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  return chars.substr(0, e) + 'E' + sign + digits;
+}
+
+std::string ToChars(double v, std::chars_format format, int precision = -1) {
+  char buf[400];
+  const auto result = precision < 0 ? std::to_chars(buf, buf + sizeof buf, v, format)
+                                    : std::to_chars(buf, buf + sizeof buf, v, format, precision);
+  return std::string(buf, result.ptr);
+}
+
+// `text` right-aligned in `width` characters (a longer text takes what it
+// needs).
+std::string RightAligned(std::string text, std::size_t width) {
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+// Molecular weight: sign or blank, one digit, 14 decimals, "E", the
+// exponent's sign and four exponent digits (23 characters). A value that
+// 15 digits do not hold exactly is written with the digits it needs.
+std::string FormatMolecularWeight(double v) {
+  const std::string text = (std::signbit(v) ? "-" : " ") +
+                           FileExponent(ToChars(std::fabs(v), std::chars_format::scientific, 14));
+  if (ReadsBackAs(text, v)) return text;
+  return (std::signbit(v) ? "-" : " ") +
+         FileExponent(ToChars(std::fabs(v), std::chars_format::scientific));
+}
+
+// Vapour pressure: fixed, eight decimals, right-aligned in 13 characters. A
+// value that eight decimals do not hold exactly (1e-9 would read back as 0)
+// is written in its shortest exact form, still right-aligned in 13.
 std::string FormatVaporPressure(double v) {
-  char buf[512];
-  std::snprintf(buf, sizeof buf, "%13.8f", v);
-  return buf;
+  const std::string text = RightAligned(ToChars(v, std::chars_format::fixed, 8), 13);
+  if (ReadsBackAs(text, v)) return text;
+  return RightAligned(ToChars(v, std::chars_format::general), 13);
 }
 
 std::string FormatLine(const TChemicalRecord &r, LineSpacing spacing) {
@@ -115,12 +168,29 @@ bool ParseReal(const std::string &tok, double &out) {
           c == '+' || c == '-'))
       return false;
   }
-  char *end = nullptr;
-  errno = 0;
-  double v = std::strtod(tok.c_str(), &end);
-  if (*end != '\0' || !std::isfinite(v) || errno == ERANGE) return false;
-  out = v;
+  const auto v = ReadDouble(tok);
+  if (!v) return false;
+  out = *v;
   return true;
+}
+
+std::string NumberText(double v) {
+  if (!std::isfinite(v)) return std::isnan(v) ? "not a number" : v > 0 ? "infinite" : "-infinite";
+  return ToChars(v, std::chars_format::general);
+}
+
+// Why a chemical's numbers cannot be used, or an empty text when they can.
+// Both must be positive: a weight or pressure of zero or less has no
+// physical meaning and would break the engine's arithmetic.
+std::string NumbersProblem(double molecularWeight, double vaporPressure) {
+  auto check = [](double v, const char *what, const char *unit) -> std::string {
+    if (std::isfinite(v) && v > 0) return {};
+    return std::string("the ") + what + " must be a positive number of " + unit + "; " +
+           NumberText(v) + " is not";
+  };
+  std::string problem = check(molecularWeight, "molecular weight", "g/mole");
+  if (problem.empty()) problem = check(vaporPressure, "vapour pressure", "torr");
+  return problem;
 }
 
 // Parses the whole file; on failure `error` names the line and the cause.
@@ -164,7 +234,12 @@ bool ParseChemicalList(const std::string &text, std::vector<TChemicalRecord> &ou
       error = where(at) + " does not hold a vapour pressure after the molecular weight";
       return false;
     }
-    r.name = Trim(line.substr(pos).substr(0, TFileChemical::kMaxNameLength));
+    const std::string problem = NumbersProblem(r.molecularWeight, r.vaporPressure);
+    if (!problem.empty()) {
+      error = where(at) + ": " + problem;
+      return false;
+    }
+    r.name = LimitName(Trim(line.substr(pos)));
     records.push_back(std::move(r));
   }
   out = std::move(records);
@@ -177,21 +252,28 @@ TFileChemical::TFileChemical(std::string fileName) : fileName_(std::move(fileNam
   if (FileExists(fileName_)) LoadFile();
 }
 
-bool TFileChemical::LoadFile() {
+bool TFileChemical::ReadFile(std::string &text) {
   if (!FileExists(fileName_)) {
     lastError_ = fileName_ + " Does not Exist";
     return false;
   }
   std::ifstream in(fileName_, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
+  std::ostringstream contents;
+  contents << in.rdbuf();
   if (!in && !in.eof()) {
     lastError_ = "Could not read " + fileName_;
     return false;
   }
+  text = contents.str();
+  return true;
+}
+
+bool TFileChemical::LoadFile() {
+  std::string text;
+  if (!ReadFile(text)) return false;
   std::vector<TChemicalRecord> records;
   std::string error;
-  if (!ParseChemicalList(text.str(), records, error)) {
+  if (!ParseChemicalList(text, records, error)) {
     lastError_ = fileName_ + ": " + error;
     return false;
   }
@@ -247,17 +329,32 @@ bool TFileChemical::AddChemical(const std::string &name, double molecularWeight,
     lastError_ = "A chemical needs a name";
     return false;
   }
-  if (added.name.size() > kMaxNameLength) {
-    lastError_ = "A chemical name can have at most 255 characters";
+  if (const std::size_t length = Utf8Length(added.name); length > kMaxNameLength) {
+    lastError_ = "The name \"" + Utf8Prefix(added.name, 40) + "...\" is " + std::to_string(length) +
+                 " characters long; a chemical name can have at most " +
+                 std::to_string(kMaxNameLength) + " characters";
     return false;
   }
   if (added.name.find_first_of("\r\n") != std::string::npos) {
     lastError_ = "A chemical name cannot hold a line break";
     return false;
   }
-  if (!std::isfinite(molecularWeight) || !std::isfinite(vaporPressure)) {
-    lastError_ = "The molecular weight and vapour pressure must be numbers";
+  if (const std::string problem = NumbersProblem(molecularWeight, vaporPressure);
+      !problem.empty()) {
+    lastError_ = "For " + added.name + ", " + problem;
     return false;
+  }
+  // Start from what the file holds now: a chemical added by another program
+  // since the last read stays, and a file that cannot be read is never
+  // replaced by the shorter list held here. An empty file is an empty list.
+  if (FileExists(fileName_)) {
+    std::string text;
+    if (!ReadFile(text)) return false;
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+      records_.clear();
+    } else if (!LoadFile()) {
+      return false;
+    }
   }
   if (IndexOfName(added.name) >= 0) {
     lastError_ = "The chemical " + added.name + " is already in the list";

@@ -1,9 +1,11 @@
 #include "activity_pattern_cells.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "fixed_format.h"
 #include "number_text.h"
+#include "pascal_string.h"
 
 namespace lumo {
 
@@ -22,15 +24,35 @@ std::string TrimEnd(const std::string &text) {
   return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
-struct ColumnRule {
-  bool Whole;
-  double Min;
-  double Max;
-};
+constexpr PatternCellRule kRules[4] = {
+    {true, 0, 2}, {true, 0, 24}, {true, 0, 59}, {false, 0, 1000000}};
 
-constexpr ColumnRule kRules[4] = {{true, 0, 2}, {true, 0, 24}, {true, 0, 59}, {false, 0, 1000000}};
+// The value of a cell of column `column` (1 to 4), in range or not.
+std::optional<double> CellValue(int column, std::string_view text) {
+  const std::string trimmed = TrimEnd(std::string(text));
+  return PatternRule(column).Whole ? ReadWholeNumber(trimmed) : ReadNumber(trimmed);
+}
 
 }  // namespace
+
+const PatternCellRule &PatternRule(int column) {
+  return kRules[std::clamp(column, 1, 4) - 1];
+}
+
+bool PatternCellValid(int column, std::string_view text) {
+  const auto value = CellValue(column, text);
+  const PatternCellRule &rule = PatternRule(column);
+  return value && *value >= rule.Min && *value <= rule.Max;
+}
+
+std::string CorrectedPatternCell(int column, std::string_view text) {
+  std::string kept(text);
+  for (std::size_t length = Utf8Length(kept); length >= 2; --length) {
+    kept = Utf8Prefix(kept, length - 1);
+    if (PatternCellValid(column, kept)) return kept;
+  }
+  return "0";
+}
 
 std::vector<PatternLineCells> PatternToCells(const ActivityPattern &pattern) {
   std::vector<PatternLineCells> lines;
@@ -63,10 +85,9 @@ PatternReading PatternFromCells(const std::vector<PatternLineCells> &lines,
     if (IsBlankLine(lines[i])) return fail(PatternProblem::EmptyLine, i + 1, 0);
     for (int c = 0; c < 4; ++c) {
       if (i == 0 && (c == 1 || c == 2)) continue;  // the day starts at 0:00
-      const std::string text = TrimEnd(lines[i][c]);
-      const auto value = kRules[c].Whole ? ReadWholeNumber(text) : ReadNumber(text);
+      const auto value = CellValue(c + 1, lines[i][c]);
       if (!value) return fail(PatternProblem::NotANumber, i + 1, c + 1);
-      if (*value < kRules[c].Min || *value > kRules[c].Max)
+      if (!PatternCellValid(c + 1, lines[i][c]))
         return fail(PatternProblem::OutOfRange, i + 1, c + 1);
       values[i][c] = *value;
     }

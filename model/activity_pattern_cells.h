@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "activity_pattern.h"
@@ -34,6 +35,28 @@ struct PatternReading {
   int Column = 0;  // 1 zone, 2 hour, 3 minute, 4 breathing rate
   ActivityPattern Pattern{};
 };
+
+// What one cell of a line may hold: a whole number or any number, from
+// Min to Max.
+struct PatternCellRule {
+  bool Whole;
+  double Min;
+  double Max;
+};
+
+// The rule of column `column` of a line: 1 zone (whole, 0 to 2), 2 enter
+// hour (whole, 0 to 24), 3 enter minute (whole, 0 to 59), 4 breathing rate
+// (0 to 1000000 m³/day).
+const PatternCellRule &PatternRule(int column);
+
+// Whether `text` (blanks around it allowed) is a value of that column
+// within its range; a blank cell is not.
+bool PatternCellValid(int column, std::string_view text);
+
+// The text an edited cell that is not valid is replaced by: the text with
+// its last characters dropped, one at a time, until what is left is valid;
+// "0" once fewer than two characters remain.
+std::string CorrectedPatternCell(int column, std::string_view text);
 
 // Reads edited lines (blank lines at the end are ignored) into a copy of
 // `previous`, whose slots beyond the new count stay as they were. The first

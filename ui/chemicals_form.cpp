@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -128,7 +129,12 @@ TfrmChemicals::TfrmChemicals(const QString &chemsPath, QWidget *parent)
   });
 
   SetEditing(false);
-  FillList();
+  // A list file that is there but cannot be read is named with its fault;
+  // the editor then starts from an empty list and will not write over it.
+  if (!FillList() && QFileInfo::exists(chemsPath)) {
+    SayProblem(tr("The chemical list cannot be read:\n%1")
+                   .arg(QString::fromStdString(file_->LastError())));
+  }
 }
 
 TfrmChemicals::~TfrmChemicals() = default;
@@ -137,8 +143,9 @@ void TfrmChemicals::SayProblem(const QString &text) {
   ShowMessage(this, tr("A Small Problem"), text, MsgIcon::None, MsgButton::Ok);
 }
 
-void TfrmChemicals::FillList() {
-  if (file_->LoadFile()) {
+bool TfrmChemicals::FillList() {
+  const bool loaded = file_->LoadFile();
+  if (loaded) {
     QSignalBlocker block(lbChemicalNames_);
     lbChemicalNames_->clear();
     for (const lumo::TChemicalRecord &r : file_->Records()) {
@@ -147,13 +154,14 @@ void TfrmChemicals::FillList() {
   }
   if (lbChemicalNames_->count() == 0) {
     btnEdit_->setEnabled(false);
-    return;
+    return loaded;
   }
   {
     QSignalBlocker block(lbChemicalNames_);
     lbChemicalNames_->setCurrentRow(0);
   }
   ShowChemical(lbChemicalNames_->item(0)->text());
+  return loaded;
 }
 
 void TfrmChemicals::ShowChemical(const QString &name) {
@@ -210,12 +218,16 @@ void TfrmChemicals::EndEdit(bool save) {
   FillList();
 }
 
+QString TfrmChemicals::Why() const {
+  return QString::fromStdString(file_->LastError());
+}
+
 void TfrmChemicals::SaveAdd() {
   if (file_->AddChemical(edName_->text().toStdString(), edMolecularWt_->Value(),
                          edVaporPressure_->Value())) {
     btnEdit_->setEnabled(true);
   } else {
-    SayProblem(tr("Error: Could not Add This Chemical"));
+    SayProblem(tr("Error: Could not Add This Chemical\n%1.").arg(Why()));
   }
 }
 
@@ -229,17 +241,23 @@ void TfrmChemicals::SaveEdit() {
     return;
   }
   // Refused before the delete, so the chemical being edited stays.
-  if (newName.empty() || (newName != oldName && file_->IndexOfName(newName) >= 0)) {
-    SayProblem(tr("Error: Could not Add This Chemical"));
+  if (newName.empty()) {
+    SayProblem(tr("Error: Could not Add This Chemical\nA chemical needs a name."));
+    return;
+  }
+  if (newName != oldName && file_->IndexOfName(newName) >= 0) {
+    SayProblem(tr("Error: Could not Add This Chemical\nThe chemical %1 is already in the list.")
+                   .arg(QString::fromStdString(newName)));
     return;
   }
   if (!file_->DeleteChemical(oldName)) {
-    SayProblem(tr("Error in Edit: Could not Make Changes"));
+    SayProblem(tr("Error in Edit: Could not Make Changes\n%1.").arg(Why()));
     return;
   }
   if (!file_->AddChemical(newName, edMolecularWt_->Value(), edVaporPressure_->Value())) {
+    const QString why = Why();
     file_->AddChemical(old.name, old.molecularWeight, old.vaporPressure);
-    SayProblem(tr("Error: Could not Add This Chemical"));
+    SayProblem(tr("Error: Could not Add This Chemical\n%1.").arg(why));
   }
 }
 

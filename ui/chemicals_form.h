@@ -31,7 +31,9 @@ class TfrmChemicals : public QDialog {
   Mode CurrentMode() const { return mode_; }
 
  private:
-  void FillList();
+  // Reads the file into the list; false when it could not be read (the
+  // list then stays as it was).
+  bool FillList();
   void ShowChemical(const QString &name);
   void StartEdit(Mode mode);
   void EndEdit(bool save);
@@ -44,6 +46,8 @@ class TfrmChemicals : public QDialog {
   void MolecularWtExit();
   void SetEditing(bool editing);
   void SayProblem(const QString &text);
+  // Why the chemical list's last operation failed.
+  QString Why() const;
 
   std::unique_ptr<lumo::TFileChemical> file_;
   Mode mode_ = kBrowsing;

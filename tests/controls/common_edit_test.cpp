@@ -158,3 +158,14 @@ TEST(CommonEdit, CardinalAndIntegerKeys) {
   TypeIntoFocus("-12.5");
   EXPECT_EQ(i.field->text(), "-125");
 }
+
+TEST(CommonEdit, IntegerFormatWithAlternativeFlagIsNotApplied) {
+  EditWindow<TIntegerEdit> w;
+  w.field->SetFormatString("%#5d");
+  ASSERT_TRUE(ShowActive(w.window));
+  w.Enter();
+  TypeIntoFocus("42");
+  w.Leave();
+  EXPECT_EQ(w.field->text(), "42");  // shown with the default "%d"
+  EXPECT_EQ(w.field->Value(), 42);
+}

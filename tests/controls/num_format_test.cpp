@@ -132,3 +132,16 @@ TEST(PrintfFormats, AppliesOneConversionOfTheRightKind) {
   EXPECT_EQ(FormatInteger("%f", 7), "7");
   EXPECT_EQ(FormatReal("%999f", 1.5), "1.5");
 }
+
+TEST(PrintfFormats, AlternativeFormOnlyForRealConversions) {
+  // "#" with an integer conversion is undefined in C: the whole format is
+  // refused, as a wrong-type conversion is.
+  EXPECT_EQ(FormatInteger("%#5d", 7), "7");
+  EXPECT_EQ(FormatInteger("%0#4i coats", 7), "7");
+  EXPECT_EQ(FormatCardinal("%#5u", 7u), "7");
+  EXPECT_EQ(FormatInteger("%05d", 7), "00007");  // other flags stay
+  // With the floating conversions C defines it, and it is kept.
+  EXPECT_EQ(FormatReal("%#.0f", 3.0), "3.");
+  EXPECT_EQ(FormatReal("%#.6g", 1.5), "1.50000");
+  EXPECT_EQ(FormatReal("%#.2E", 1500), "1.50E+03");
+}

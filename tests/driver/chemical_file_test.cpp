@@ -101,15 +101,165 @@ TEST(ChemicalFile, RefusesBrokenFilesAndKeepsTheListItHad) {
 TEST(ChemicalFile, SaveFileWritesTheStandardLayout) {
   TempDir dir;
   std::string path = dir.File("Chems.dat");
-  WriteFileBytes(path, "0\n4\n150 0.013 First\n0.01 12345678.9 Big\n-2.5 0 Neg\n1e-7 1e-7 Tiny\n");
+  WriteFileBytes(path,
+                 "0\n4\n150 0.013 First\n0.01 12345678.9 Big\n2.5e3 +0.5 Plus\n"
+                 "1e-7 1e-7 Tiny\n");
   TFileChemical list(path);
   ASSERT_EQ(list.Count(), 4) << list.LastError();
   ASSERT_TRUE(list.SaveFile());
   EXPECT_EQ(ReadFileBytes(path), kHeader + "4\r\n" +
                                      " 1.50000000000000E+0002    0.01300000     First\r\n"
                                      " 1.00000000000000E-0002 12345678.90000000     Big\r\n"
-                                     "-2.50000000000000E+0000    0.00000000     Neg\r\n"
+                                     " 2.50000000000000E+0003    0.50000000     Plus\r\n"
                                      " 1.00000000000000E-0007    0.00000010     Tiny\r\n");
+}
+
+// Values the fixed layout cannot hold exactly are written so that they read
+// back to the same number; the others keep the layout to the character.
+TEST(ChemicalFile, NumbersReadBackExactly) {
+  TempDir dir;
+  std::string path = dir.File("Chems.dat");
+  TFileChemical list(path);
+  ASSERT_TRUE(list.AddChemical("Low volatility", 216.32, 1e-9)) << list.LastError();
+  ASSERT_TRUE(list.AddChemical("Many digits", 123.456789012345678, 0.013)) << list.LastError();
+  ASSERT_TRUE(list.AddChemical("Eight decimals", 150, 0.123456789)) << list.LastError();
+  ASSERT_TRUE(list.AddChemical("Huge", 1e300, 1e300)) << list.LastError();
+  for (int pass = 0; pass < 2; ++pass) {
+    TFileChemical reread(path);
+    ASSERT_EQ(reread.Count(), 4) << reread.LastError();
+    TChemicalRecord r;
+    ASSERT_TRUE(reread.FindChemical("Low volatility", r));
+    EXPECT_EQ(r.vaporPressure, 1e-9);
+    EXPECT_EQ(r.molecularWeight, 216.32);
+    ASSERT_TRUE(reread.FindChemical("Many digits", r));
+    EXPECT_EQ(r.molecularWeight, 123.456789012345678);
+    EXPECT_EQ(r.vaporPressure, 0.013);
+    ASSERT_TRUE(reread.FindChemical("Eight decimals", r));
+    EXPECT_EQ(r.vaporPressure, 0.123456789);
+    ASSERT_TRUE(reread.FindChemical("Huge", r));
+    EXPECT_EQ(r.molecularWeight, 1e300);
+    EXPECT_EQ(r.vaporPressure, 1e300);
+    ASSERT_TRUE(reread.SaveFile());  // the second pass reads SaveFile's text
+  }
+  const std::string text = ReadFileBytes(path);
+  EXPECT_NE(text.find(" 2.16320000000000E+0002         1e-09     Low volatility\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(" 1.2345678901234568E+0002    0.01300000     Many digits\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(" 1.50000000000000E+0002   0.123456789     Eight decimals\r\n"),
+            std::string::npos)
+      << text;
+}
+
+TEST(ChemicalFile, ALongestNameSurvivesEveryRewrite) {
+  TempDir dir;
+  std::string path = dir.File("Chems.dat");
+  const std::string longest = "N" + std::string(253, 'x') + "Z";
+  ASSERT_EQ(longest.size(), TFileChemical::kMaxNameLength);
+  TFileChemical list(path);
+  ASSERT_TRUE(list.AddChemical("Other", 100, 1));
+  ASSERT_TRUE(list.AddChemical(longest, 150, 0.5)) << list.LastError();
+  auto foundWhole = [&](const TFileChemical &l) {
+    TChemicalRecord r;
+    return l.FindChemical(longest, r) && r.name == longest && r.vaporPressure == 0.5;
+  };
+  EXPECT_TRUE(foundWhole(list));
+  ASSERT_TRUE(list.AddChemical("Third", 100, 1));  // copies the long line
+  EXPECT_TRUE(foundWhole(list));
+  ASSERT_TRUE(list.SaveFile());
+  EXPECT_TRUE(foundWhole(TFileChemical(path)));
+  ASSERT_TRUE(list.DeleteChemical("Other"));
+  EXPECT_TRUE(foundWhole(list));
+  EXPECT_TRUE(foundWhole(TFileChemical(path)));
+  EXPECT_EQ(list.Count(), 2);
+
+  // A name longer than the file holds, written by hand, is cut to the
+  // longest name; blanks before and after it never count.
+  WriteFileBytes(path, "0\n1\n150 0.5   " + longest + "tail   \n");
+  EXPECT_TRUE(foundWhole(TFileChemical(path)));
+}
+
+TEST(ChemicalFile, NameLimitCountsCharactersAndNeverSplitsOne) {
+  TempDir dir;
+  std::string path = dir.File("Chems.dat");
+  // "é" is two bytes in UTF-8: 255 of them are 510 bytes but 255 characters.
+  std::string accented;
+  for (int i = 0; i < 255; ++i) accented += "\xC3\xA9";
+  TFileChemical list(path);
+  ASSERT_TRUE(list.AddChemical(accented, 100, 1)) << list.LastError();
+  EXPECT_EQ(list.IndexOfName(accented), 0);
+  EXPECT_FALSE(list.AddChemical(accented + "\xC3\xA9x", 100, 1));
+  EXPECT_NE(list.LastError().find("257 characters"), std::string::npos) << list.LastError();
+  // Cut by hand-editing to more than 255 characters: the cut ends on a
+  // whole character.
+  WriteFileBytes(path, "0\n1\n150 0.5 " + accented + "\xC3\xA9\xC3\xA9\n");
+  TFileChemical reread(path);
+  ASSERT_EQ(reread.Count(), 1);
+  EXPECT_EQ(reread.Records()[0].name, accented);
+}
+
+TEST(ChemicalFile, NonPositiveNumbersAreRefused) {
+  TempDir dir;
+  std::string path = dir.File("Chems.dat");
+  TFileChemical list(path);
+  ASSERT_TRUE(list.AddChemical("Good", 100, 1));
+  const std::string before = ReadFileBytes(path);
+  struct Case {
+    double weight, pressure;
+    const char *says;
+  } refused[] = {
+      {-92.14, 28.4, "molecular weight"}, {0, 28.4, "molecular weight"},
+      {92.14, -1, "vapour pressure"},     {92.14, 0, "vapour pressure"},
+      {92.14, -0.0, "vapour pressure"},   {INFINITY, 1, "molecular weight"},
+      {92.14, NAN, "vapour pressure"},
+  };
+  for (const Case &c : refused) {
+    EXPECT_FALSE(list.AddChemical("Bad", c.weight, c.pressure)) << c.weight << " " << c.pressure;
+    EXPECT_NE(list.LastError().find(c.says), std::string::npos) << list.LastError();
+    EXPECT_NE(list.LastError().find("positive"), std::string::npos) << list.LastError();
+  }
+  EXPECT_FALSE(list.AddChemical("Bad", -92.14, 28.4));
+  EXPECT_NE(list.LastError().find("-92.14"), std::string::npos) << list.LastError();
+  EXPECT_EQ(ReadFileBytes(path), before);
+
+  // A file holding one is refused with the line named, and the list that
+  // was read before stays.
+  WriteFileBytes(path, "0\n3\n100 1 A\n150 2 B\n-3 0.5 C\n");
+  EXPECT_FALSE(list.LoadFile());
+  EXPECT_NE(list.LastError().find("line 5"), std::string::npos) << list.LastError();
+  EXPECT_NE(list.LastError().find("molecular weight"), std::string::npos) << list.LastError();
+  EXPECT_EQ(list.Count(), 1);
+  WriteFileBytes(path, "0\n1\n100 0.00000000 A\n");
+  EXPECT_FALSE(list.LoadFile());
+  EXPECT_NE(list.LastError().find("line 3"), std::string::npos) << list.LastError();
+  EXPECT_NE(list.LastError().find("vapour pressure"), std::string::npos) << list.LastError();
+}
+
+// Adding never writes over a list it could not read: the chemicals in it
+// would be lost.
+TEST(ChemicalFile, AddingToAnUnreadableFileLeavesIt) {
+  TempDir dir;
+  std::string path = dir.File("Chems.dat");
+  TFileChemical list(path);
+  ASSERT_TRUE(list.AddChemical("A", 100, 1));
+  const std::string broken = "0\n2\n100 1 A\n150 0 B\n";
+  WriteFileBytes(path, broken);
+  EXPECT_FALSE(list.AddChemical("C", 100, 1));
+  EXPECT_NE(list.LastError().find("line 4"), std::string::npos) << list.LastError();
+  EXPECT_EQ(ReadFileBytes(path), broken);
+
+  // A chemical another program added since the last read is kept.
+  WriteFileBytes(path, "0\n2\n100 1 A\n150 2 B\n");
+  ASSERT_TRUE(list.AddChemical("C", 100, 1)) << list.LastError();
+  EXPECT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.IndexOfName("B"), 1);
+
+  // An empty file is an empty list.
+  WriteFileBytes(path, "");
+  ASSERT_TRUE(list.AddChemical("D", 100, 1)) << list.LastError();
+  EXPECT_EQ(ReadFileBytes(path), kHeader + "1\r\n 1.00000000000000E+0002    1.00000000   D\r\n");
 }
 
 TEST(ChemicalFile, AddChemicalSpacesCopiedAndNewLinesDifferently) {

@@ -113,5 +113,37 @@ TEST(PatternCells, RefusesPatternsTheEngineCannotUse) {
   EXPECT_EQ(std::get<0>(problem(cells)), P::TooManyLines);
 }
 
+// The check and correction of one edited cell: every corrected text is one
+// the pattern check accepts.
+TEST(PatternCells, EditedCellsAreCorrectedToValidValues) {
+  EXPECT_TRUE(PatternCellValid(1, "  2"));
+  EXPECT_TRUE(PatternCellValid(2, "24"));
+  EXPECT_TRUE(PatternCellValid(3, "59"));
+  EXPECT_TRUE(PatternCellValid(4, "1e6"));
+  for (const char *bad : {"", "  ", "3", "-1", "1.5", "x"}) EXPECT_FALSE(PatternCellValid(1, bad));
+  EXPECT_FALSE(PatternCellValid(2, "25"));
+  EXPECT_FALSE(PatternCellValid(3, "60"));
+  EXPECT_FALSE(PatternCellValid(4, "1000001"));
+
+  struct Case {
+    int column;
+    const char *typed, *kept;
+  } cases[] = {
+      {1, "5", "0"},        {1, "", "0"},
+      {1, "-1", "0"},       {1, "12", "1"},
+      {2, "25", "2"},       {2, "725", "7"},
+      {3, "60", "6"},       {3, "599", "59"},
+      {4, "13.5x", "13.5"}, {4, "2000000", "200000"},
+      {4, "fast", "0"},     {1, "1\xC3\xA9", "1"},
+  };
+  for (const Case &c : cases) {
+    const std::string kept = CorrectedPatternCell(c.column, c.typed);
+    EXPECT_EQ(kept, c.kept) << c.column << " " << c.typed;
+    EXPECT_TRUE(PatternCellValid(c.column, kept)) << kept;
+  }
+  // A UTF-8 character is dropped whole, never a part of it.
+  EXPECT_EQ(CorrectedPatternCell(4, "12\xC3\xA9\xC3\xA9"), "12");
+}
+
 }  // namespace
 }  // namespace lumo

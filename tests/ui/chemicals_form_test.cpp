@@ -136,7 +136,8 @@ TEST_F(ChemicalsFormTest, AddingAnExistingNameIsRefusedAndLeavesTheFile) {
   QTest::keyClicks(Find<QLineEdit>("edName"), "Benzene");
   Click("btnSave");
   ASSERT_EQ(messages.Count(), 1);
-  EXPECT_EQ(messages.LastText(), "Error: Could not Add This Chemical");
+  EXPECT_EQ(messages.LastText(),
+            "Error: Could not Add This Chemical\nThe chemical Benzene is already in the list.");
   EXPECT_EQ(messages.Messages().last().caption, "A Small Problem");
   EXPECT_EQ(FileBytes(), before);
   EXPECT_EQ(form->CurrentMode(), TfrmChemicals::kBrowsing);
@@ -172,7 +173,8 @@ TEST_F(ChemicalsFormTest, RenamingOntoAnotherChemicalKeepsBoth) {
   Type(Find<QLineEdit>("edName"), "Xylene");
   Click("btnSave");
   ASSERT_EQ(messages.Count(), 1);
-  EXPECT_EQ(messages.LastText(), "Error: Could not Add This Chemical");
+  EXPECT_EQ(messages.LastText(),
+            "Error: Could not Add This Chemical\nThe chemical Xylene is already in the list.");
   EXPECT_EQ(FileBytes(), before);
   EXPECT_EQ(ListNames(), QStringList({"Benzene", "TMPD-MIB", "Xylene"}));
 
@@ -244,4 +246,73 @@ TEST_F(ChemicalsFormTest, ValueCorrections) {
   ASSERT_TRUE(file.FindChemical("Benzene", r));
   EXPECT_DOUBLE_EQ(r.molecularWeight, 0.01);
   EXPECT_DOUBLE_EQ(r.vaporPressure, 1e-7);
+}
+
+TEST_F(ChemicalsFormTest, ALongestNameIsKeptWhole) {
+  WriteList();
+  Open();
+  Click("btnAdd");
+  const QString longest = "N" + QString(253, u'x') + "Z";
+  QTest::keyClicks(Find<QLineEdit>("edName"), longest + "beyond");  // the field stops at 255
+  Click("btnSave");
+  EXPECT_EQ(messages.Count(), 0) << messages.LastText().toStdString();
+  EXPECT_TRUE(ListNames().contains(longest));
+  lumo::TChemicalRecord r;
+  EXPECT_TRUE(lumo::TFileChemical(path.toStdString()).FindChemical(longest.toStdString(), r));
+}
+
+// Negative values typed into the fields never reach the file: the
+// molecular weight field refuses its value and keeps the focus, the vapour
+// pressure field resets it to its minimum.
+TEST_F(ChemicalsFormTest, NegativeValuesTypedAreRefused) {
+  WriteList();
+  const QByteArray before = FileBytes();
+  Open();
+  Click("btnAdd");
+  QTest::keyClicks(Find<QLineEdit>("edName"), "Negative");
+  auto *mw = Find<TNumEdit>("edMolecularWt");
+  Type(mw, "-92.14");
+  Click("btnSave");
+  ASSERT_GE(messages.Count(), 1);
+  EXPECT_EQ(messages.Messages().first().text, "Value must be between 0 and 10000000");
+  EXPECT_EQ(form->CurrentMode(), TfrmChemicals::kAdding) << "the field keeps the focus";
+  EXPECT_EQ(FileBytes(), before);
+  EXPECT_FALSE(ListNames().contains("Negative"));
+
+  messages.Clear();
+  Type(mw, "92.14");
+  auto *vp = Find<TRealEdit>("edVaporPressure");
+  Type(vp, "-5");
+  Click("btnSave");
+  ASSERT_GE(messages.Count(), 1);
+  EXPECT_EQ(
+      messages.Messages().first().text,
+      "Attempted to Enter a Value Less than the Minimum Value (1e-7). Value reset to Minimum");
+  lumo::TChemicalRecord r;
+  ASSERT_TRUE(lumo::TFileChemical(path.toStdString()).FindChemical("Negative", r));
+  EXPECT_GT(r.vaporPressure, 0);
+  EXPECT_GT(r.molecularWeight, 0);
+}
+
+// A list file that holds a value the program cannot use is named with its
+// line on opening, and adding to it leaves it as it is.
+TEST_F(ChemicalsFormTest, AnUnreadableFileIsNamedAndNotOverwritten) {
+  WriteList();
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("0\r\n2\r\n100 1 Good\r\n150 0.00000000 Zero pressure\r\n");
+  f.close();
+  const QByteArray before = FileBytes();
+  Open();
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_EQ(messages.Messages().last().caption, "A Small Problem");
+  EXPECT_TRUE(messages.LastText().contains("line 4")) << messages.LastText().toStdString();
+  EXPECT_TRUE(messages.LastText().contains("vapour pressure"));
+
+  Click("btnAdd");
+  QTest::keyClicks(Find<QLineEdit>("edName"), "Toluene");
+  Click("btnSave");
+  EXPECT_TRUE(messages.LastText().startsWith("Error: Could not Add This Chemical\n"));
+  EXPECT_TRUE(messages.LastText().contains("line 4")) << messages.LastText().toStdString();
+  EXPECT_EQ(FileBytes(), before);
 }

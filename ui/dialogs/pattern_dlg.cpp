@@ -57,7 +57,8 @@ void TPatternDlg::showEvent(QShowEvent *event) {
 }
 
 bool TPatternDlg::CanClose() {
-  grid_->EndEditing();
+  // A value the grid had to correct is shown before anything is stored.
+  if (!grid_->CheckEditedCell()) return false;
   std::vector<lumo::PatternLineCells> lines;
   for (int row = kFirstRow; row < grid_->RowCount(); ++row) {
     lumo::PatternLineCells line;

@@ -3,7 +3,9 @@
 // day at 0:00), and OK, which stores the edited lines only when they form a
 // pattern the engine can use: at least one line, at most 20, numbers in
 // every cell of a line, and enter times in strictly increasing order
-// ("Times must be in Numerical Order").
+// ("Times must be in Numerical Order"). A cell still being edited is
+// checked by the grid first; when the grid corrects it, OK stays open so
+// the corrected line can be seen.
 #pragma once
 
 #include "param_dialog.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "field_limits.h"
 #include "fixed_format.h"
 #include "number_text.h"
 
@@ -28,7 +29,10 @@ struct ColumnRule {
   double Max;
 };
 
-constexpr ColumnRule kRules[4] = {{true, 0, 2}, {true, 0, 24}, {true, 0, 59}, {false, 0, 1000000}};
+constexpr ColumnRule kRules[4] = {{true, 0, 2},
+                                  {true, 0, 24},
+                                  {true, 0, 59},
+                                  {false, kBreathingRateLimits.Min, kBreathingRateLimits.Max}};
 
 }  // namespace
 

@@ -39,10 +39,49 @@ TEST(DialogLimits, NearestInRangeTakesTheNearestLimitAndRefusesNaN) {
   EXPECT_EQ(NearestInRange(1e9, kCoverageLimits), 100000);
   EXPECT_EQ(NearestInRange(250, kCoverageLimits), 250);
   EXPECT_EQ(NearestInRange(std::nan(""), kApplicationRateLimits), 0.01);
-  EXPECT_EQ(NearestInRange(std::numeric_limits<double>::infinity(), kBuildingVolumeLimits),
-            kNoUpperLimit);
+  EXPECT_EQ(NearestInRange(std::numeric_limits<double>::infinity(), kBuildingVolumeLimits), 1e9);
   EXPECT_FALSE(InRange(0, kApplicationRateLimits));
-  EXPECT_TRUE(InRange(0, kAirflowLimits));
+  EXPECT_TRUE(InRange(0, kAirExchangeLimits));
+  EXPECT_FALSE(InRange(std::nan(""), kAirExchangeLimits));
+}
+
+// Every limit is an ordered range of finite numbers, and each limit stays
+// finite as a 32-bit float (what the engine is sent).
+TEST(DialogLimits, EveryRangeIsOrderedAndFitsAFloat) {
+  const FieldLimits all[] = {kBuildingVolumeLimits,
+                             kBoxDimensionLimits,
+                             kPercentPaintedLimits,
+                             kAirExchangeLimits,
+                             kInterzonalAirflowLimits,
+                             kLoadingRatioLimits,
+                             kCoatLimits,
+                             kCoverageLimits,
+                             kApplicationRateLimits,
+                             kWorkHourLimits,
+                             kHoursTillPaintLimits,
+                             kPainterLimits,
+                             kPrimerDensityLimits,
+                             kPaintDensityLimits,
+                             kMolecularWeightLimits,
+                             kVaporPressureLimits,
+                             kWeightFractionLimits,
+                             kChemicalMassLimits,
+                             kPercentFirstExpLimits,
+                             kEmissionRateConstantLimits,
+                             kVOCWeightFractionLimits,
+                             kSinkAreaLimits,
+                             kAdsorptionRateLimits,
+                             kDesorptionRateLimits,
+                             kEventsPerYearLimits,
+                             kYearsOfExposureLimits,
+                             kLifeTimeLimits,
+                             kBodyWeightLimits,
+                             kBreathingRateLimits};
+  for (const FieldLimits &l : all) {
+    EXPECT_LT(l.Min, l.Max);
+    EXPECT_GE(l.Min, 0);
+    EXPECT_LT(l.Max * 24 * 1000, std::numeric_limits<float>::max());
+  }
 }
 
 TEST(DialogLabels, FixedNumbersAreRightAlignedAndNeverCut) {

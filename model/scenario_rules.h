@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "field_limits.h"
 #include "lumo_state.h"
 #include "scenario_enums.h"
 
@@ -111,7 +112,7 @@ void ApplyGender(TLumoState &state, GenderType gender, bool fileLoading);
 // Stores the painted surfaces, then loading ratio and sink areas.
 void ApplySurface(TLumoState &state, BldgSurface surface);
 // Primer or paint coats (whole numbers 0 to 100).
-constexpr std::int32_t kMaxCoats = 100;
+constexpr std::int32_t kMaxCoats = static_cast<std::int32_t>(kCoatLimits.Max);
 void ApplyCoats(TLumoState &state, bool primer, std::int32_t coats);
 // Paint type and the densities that go with it (g/gal), then emissions.
 void ApplyPaintType(TLumoState &state, PaintType type);

@@ -42,7 +42,8 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
                       {tr("Paint Same Day"), tr("Paint Next Day"), tr("Paint Second Day")});
   spedHourstillPaint = new QSpinBox(this);
   spedHourstillPaint->setObjectName(QStringLiteral("spedHourstillPaint"));
-  spedHourstillPaint->setRange(0, 12);
+  spedHourstillPaint->setRange(static_cast<int>(lumo::kHoursTillPaintLimits.Min),
+                               static_cast<int>(lumo::kHoursTillPaintLimits.Max));
   spedHourstillPaint->setStyleSheet(
       QStringLiteral("QSpinBox:disabled { background: silver; color: grey; font-style: italic; }"));
   rgPaintDurationDefaults = new TRadioGroup(

@@ -45,45 +45,6 @@ TEST(DialogLimits, NearestInRangeTakesTheNearestLimitAndRefusesNaN) {
   EXPECT_FALSE(InRange(std::nan(""), kAirExchangeLimits));
 }
 
-// Every limit is an ordered range of finite numbers, and each limit stays
-// finite as a 32-bit float (what the engine is sent).
-TEST(DialogLimits, EveryRangeIsOrderedAndFitsAFloat) {
-  const FieldLimits all[] = {kBuildingVolumeLimits,
-                             kBoxDimensionLimits,
-                             kPercentPaintedLimits,
-                             kAirExchangeLimits,
-                             kInterzonalAirflowLimits,
-                             kLoadingRatioLimits,
-                             kCoatLimits,
-                             kCoverageLimits,
-                             kApplicationRateLimits,
-                             kWorkHourLimits,
-                             kHoursTillPaintLimits,
-                             kPainterLimits,
-                             kPrimerDensityLimits,
-                             kPaintDensityLimits,
-                             kMolecularWeightLimits,
-                             kVaporPressureLimits,
-                             kWeightFractionLimits,
-                             kChemicalMassLimits,
-                             kPercentFirstExpLimits,
-                             kEmissionRateConstantLimits,
-                             kVOCWeightFractionLimits,
-                             kSinkAreaLimits,
-                             kAdsorptionRateLimits,
-                             kDesorptionRateLimits,
-                             kEventsPerYearLimits,
-                             kYearsOfExposureLimits,
-                             kLifeTimeLimits,
-                             kBodyWeightLimits,
-                             kBreathingRateLimits};
-  for (const FieldLimits &l : all) {
-    EXPECT_LT(l.Min, l.Max);
-    EXPECT_GE(l.Min, 0);
-    EXPECT_LT(l.Max * 24 * 1000, std::numeric_limits<float>::max());
-  }
-}
-
 TEST(DialogLabels, FixedNumbersAreRightAlignedAndNeverCut) {
   EXPECT_EQ(FormatFixed(1558.3, 10, 0), "      1558");
   EXPECT_EQ(FormatFixed(13.6955, 10, 2), "     13.70");

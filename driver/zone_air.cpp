@@ -60,16 +60,19 @@ std::optional<std::string> FindExchangeProblem(const ScenarioRecord &s) {
 
   for (int zone = 1; zone <= air.Zones; ++zone) {
     const float volume = zone == 1 ? air.Zone1Volume : air.Zone2Volume;
-    double out = zone == 1 ? air.OutdoorFlow1 : air.OutdoorFlow2;
-    if (air.Zones == 2) out += air.InterzonalFlow;
-    double uptake = 0;  // m³/day taken up by the zone's sinks
+    // m³/day leaving the zone, summed in the engine's order: the flows (to
+    // the outdoors, then to the other zone), then the sinks one by one.
+    double leaving = zone == 1 ? air.OutdoorFlow1 : air.OutdoorFlow2;
+    if (air.Zones == 2) leaving += air.InterzonalFlow;
+    const double flows = leaving;
     for (int i = 0; i < SinkBlock::kSinks; ++i) {
       if (SinkZone(i) != zone) continue;
-      if (sinks.SinkModel == SinkModelType::OneWay) uptake += FirstOrderSinkRate(sinks, i);
+      if (sinks.SinkModel == SinkModelType::OneWay) leaving += FirstOrderSinkRate(sinks, i);
       if (sinks.SinkModel == SinkModelType::Reversible)
-        uptake += double(SinkUptake(sinks, i)) * SinkArea(sinks, i);
+        leaving += double(SinkUptake(sinks, i)) * SinkArea(sinks, i);
     }
-    const double rate = (out + uptake) / double(volume);
+    const double uptake = leaving - flows;  // for the message only
+    const double rate = leaving / double(volume);
     if (rate <= kMaxExchangeRatePerDay) continue;
     std::string text = std::string("The air of ") +
                        (zone == 1 ? "the painted area" : "the rest of the building") +

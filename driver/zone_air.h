@@ -3,7 +3,8 @@
 // the record holds it, and how fast each zone's air is exchanged.
 //
 // The record assembly and the check before a run both take these numbers
-// from here, so the check judges exactly what the engine will be sent. The
+// from here, and the check sums them in the engine's order, so it judges
+// exactly what the engine will be sent and decides as the engine does. The
 // engine integrates each 30-second step in sub-steps up to a limit and
 // refuses a record whose fastest rate of exchange exceeds
 // LUMO32_MAX_EXCHANGE_RATE per day: per indoor zone, the flows out of it

@@ -4,6 +4,7 @@
 #include "lumo_transfer.h"
 
 #include "platform.h"
+#include "zone_air.h"
 
 namespace lumo {
 
@@ -30,34 +31,25 @@ LumoTransfer::LumoTransfer(std::string programDirectory)
 LumoTransfer::~LumoTransfer() = default;
 
 std::int32_t LumoTransfer::NumZones() const {
-  return ScenarioRecord.PercentPainted > 99 ? 1 : 2;
+  return ZoneAirOf(ScenarioRecord).Zones;
 }
 
 void LumoTransfer::SetVolumeRecord() {
-  const auto &s = ScenarioRecord;
-  double f = s.BldgArea != BldgArea::EntireBldg ? s.PercentPainted / 100.0 : 1.0;
-  record_.VolumeRecord.Zone1Volume = F(kCubicFeetToCubicMetres * s.BldgVolume * f);
-  // When zone 1 is the whole building, zone 2 has no volume (rather than
-  // the rounding residue of the subtraction, which can be negative).
-  record_.VolumeRecord.Zone2Volume =
-      f >= 1.0
-          ? 0.0f
-          : F(kCubicFeetToCubicMetres * s.BldgVolume - double(record_.VolumeRecord.Zone1Volume));
+  const ZoneAir air = ZoneAirOf(ScenarioRecord);
+  record_.VolumeRecord.Zone1Volume = air.Zone1Volume;
+  record_.VolumeRecord.Zone2Volume = air.Zone2Volume;
 }
 
 void LumoTransfer::SetAirFlowRecordOne() {
-  double flow =
-      double(record_.VolumeRecord.Zone1Volume) * ScenarioRecord.AirExchangeRate * kHoursPerDay;
-  airFlowOne_ = {F(flow), F(flow)};
+  const float flow = ZoneAirOf(ScenarioRecord).OutdoorFlow1;
+  airFlowOne_ = {flow, flow};
   record_.AirFlowRecordOne = {2, airFlowOne_.data()};
 }
 
 void LumoTransfer::SetAirFlowRecordTwo() {
-  double outdoor =
-      double(record_.VolumeRecord.Zone2Volume) * ScenarioRecord.AirExchangeRate * kHoursPerDay;
-  double interzonal = kCubicFeetToCubicMetres * ScenarioRecord.InterzonalAirflow * kHoursPerDay;
+  const ZoneAir air = ZoneAirOf(ScenarioRecord);
   // Four values also with one zone: the engine expects them.
-  airFlowTwo_ = {F(outdoor), F(outdoor), F(interzonal), F(interzonal)};
+  airFlowTwo_ = {air.OutdoorFlow2, air.OutdoorFlow2, air.InterzonalFlow, air.InterzonalFlow};
   record_.AirFlowRecordTwo = {4, airFlowTwo_.data()};
 }
 
@@ -126,9 +118,8 @@ void LumoTransfer::SetFirstOrderSinkList() {
     return;
   }
   for (int i = 0; i < kSinkEntries; ++i) {
-    firstOrderSinks_[i].Zone = i < 3 ? 1 : 2;
-    // m² × m/hr × 24 = m³/day
-    firstOrderSinks_[i].RateConstant = F(s.SinkArea[i] * s.AdsorptionRate[i] * kHoursPerDay);
+    firstOrderSinks_[i].Zone = SinkZone(i);
+    firstOrderSinks_[i].RateConstant = FirstOrderSinkRate(s, i);
   }
   record_.FirstOrderSinkList = {kSinkEntries, firstOrderSinks_.data()};
 }
@@ -141,10 +132,10 @@ void LumoTransfer::SetLangmuirSinkList() {
   }
   for (int i = 0; i < kSinkEntries; ++i) {
     LangmuirSinkRecord &l = langmuirSinks_[i];
-    l.Zone = i < 3 ? 1 : 2;
-    l.AbsorptionRate = F(s.AdsorptionRate[i] * kHoursPerDay);  // m/day
-    l.DesorptionRate = F(s.DesorptionRate[i] * kHoursPerDay);  // 1/day
-    l.Area = F(s.SinkArea[i]);
+    l.Zone = SinkZone(i);
+    l.AbsorptionRate = SinkUptake(s, i);
+    l.DesorptionRate = SinkRelease(s, i);
+    l.Area = SinkArea(s, i);
     l.LangmuirMass = 0.0f;  // sinks start empty
   }
   record_.LangmuirSinkList = {kSinkEntries, langmuirSinks_.data()};

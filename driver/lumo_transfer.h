@@ -20,6 +20,7 @@
 #include "lumo_state.h"
 #include "run_notifications.h"
 #include "xfer_thread.h"
+#include "zone_air.h"
 
 namespace lumo {
 
@@ -30,8 +31,8 @@ class LumoTransfer : public TLumoState {
   static constexpr int kMaxOverrideEntries = lumo::PaintDurationGrid::kMaxRows;
   static constexpr int kSinkEntries = SinkBlock::kSinks;
   // ft³ to m³, and per hour to per day.
-  static constexpr double kCubicFeetToCubicMetres = 0.0283;
-  static constexpr double kHoursPerDay = 24.0;
+  static constexpr double kCubicFeetToCubicMetres = ::lumo::kCubicFeetToCubicMetres;
+  static constexpr double kHoursPerDay = ::lumo::kHoursPerDay;
 
   // `programDirectory` is where the engine library is loaded from and where
   // the two diagnostic files ("emission.csv", "xferlumo32.txt") are written;

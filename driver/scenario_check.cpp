@@ -3,13 +3,20 @@
 #include <cmath>
 #include <cstdio>
 
+#include "field_limits.h"
 #include "lumoutil.h"
+#include "readable_number.h"
+#include "schedule_fit.h"
+#include "zone_air.h"
 
 namespace lumo {
 
 namespace {
 
+// A value or limit as the message shows it: whole numbers grouped by
+// thousands and exact, others to ten significant digits ("1e-30").
 std::string Num(double v) {
+  if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 1e15) return ReadableNumber(v);
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.10g", v);
   return buf;
@@ -32,13 +39,8 @@ class Checker {
       Fail(field + " is " + Num(v) + "; it must be from " + Num(lo) + " to " + Num(hi) + unit +
            ".");
   }
-  void Positive(const std::string &field, double v, const char *unit = "") {
-    if (!problem && !(std::isfinite(v) && v > 0))
-      Fail(field + " is " + Num(v) + "; it must be a number greater than 0" + unit + ".");
-  }
-  void NotNegative(const std::string &field, double v, const char *unit = "") {
-    if (!problem && !(std::isfinite(v) && v >= 0))
-      Fail(field + " is " + Num(v) + "; it must be a number of at least 0" + unit + ".");
+  void Range(const std::string &field, double v, FieldLimits limits, const char *unit = "") {
+    Range(field, v, limits.Min, limits.Max, unit);
   }
   template <typename E>
   void Choice(const std::string &field, E value, int count) {
@@ -63,7 +65,7 @@ void CheckPattern(Checker &c, const char *name, const ActivityPattern &p) {
       c.Fail(entry + " the zone is " + Num(zone) + "; it must be 0, 1 or 2.");
     c.Range(entry + " the hour", p.EnterHour[i], 0, 24);
     c.Range(entry + " the minute", p.EnterMinute[i], 0, 59);
-    c.NotNegative(entry + " the breathing rate", p.BreathingRate[i], " m³/day");
+    c.Range(entry + " the breathing rate", p.BreathingRate[i], kBreathingRateLimits, " m³/day");
     if (!c.Ok()) return;
     double t = p.EnterHour[i] * 60 + p.EnterMinute[i];
     if (t < previous)
@@ -102,7 +104,8 @@ void CheckSchedule(Checker &c, const PaintDurationGrid &g) {
     day(G::kEndDay, "end day");
     double eh = cell(G::kEndHour, "end hour", 0, 23, true);
     double em = cell(G::kEndMinute, "end minute", 0, 59, true);
-    cell(G::kBreathingRate, "breathing rate", 0, 1e6, false);
+    cell(G::kBreathingRate, "breathing rate", kBreathingRateLimits.Min, kBreathingRateLimits.Max,
+         false);
     if (c.Ok() && eh * 60 + em <= sh * 60 + sm)
       c.Fail(row + " it ends at or before its start; a work period must have a length.");
   }
@@ -132,65 +135,95 @@ std::optional<std::string> FindScenarioProblem(const ScenarioRecord &s,
   c.Choice("The gender", s.Gender, 3);
 
   // Building and airflow.
-  c.Positive("The building volume", s.BldgVolume, " ft³");
-  if (c.Ok() &&
-      !(std::isfinite(s.PercentPainted) && s.PercentPainted > 0 && s.PercentPainted <= 100))
-    c.Fail("The percent painted is " + Num(s.PercentPainted) +
-           "; it must be greater than 0 and at most 100 %.");
-  c.NotNegative("The loading ratio", s.LoadingRatio, " ft²/ft³");
-  c.NotNegative("The air exchange rate", s.AirExchangeRate, " air changes/hour");
-  c.NotNegative("The interzonal airflow", s.InterzonalAirflow, " ft³/hour");
+  c.Range("The building volume", s.BldgVolume, kBuildingVolumeLimits, " ft³");
+  if (s.BldgType == BldgType::Other) {
+    c.Range("The length of the Standard Box", s.BoxLength, kBoxDimensionLimits, " ft");
+    c.Range("The width of the Standard Box", s.BoxWidth, kBoxDimensionLimits, " ft");
+    c.Range("The height of the Standard Box", s.BoxHeight, kBoxDimensionLimits, " ft");
+  }
+  c.Range("The percent painted", s.PercentPainted, kPercentPaintedLimits, " %");
+  c.Range("The loading ratio", s.LoadingRatio, kLoadingRatioLimits, " ft²/ft³");
+  c.Range("The air exchange rate", s.AirExchangeRate, kAirExchangeLimits, " air changes/hour");
+  c.Range("The interzonal airflow", s.InterzonalAirflow, kInterzonalAirflowLimits, " ft³/hour");
 
   // Paint and painting.
-  c.Range("The number of primer coats", s.PrimerCoats, 0, 1e6);
-  c.Range("The number of paint coats", s.PaintCoats, 0, 1e6);
-  c.Positive("The primer coverage", s.PrimerCoverage, " ft²/gallon");
-  c.Positive("The paint coverage", s.PaintCoverage, " ft²/gallon");
-  c.Positive("The primer application rate", s.PrimerApplicationRate, " gallons/hour");
-  c.Positive("The paint application rate", s.PaintApplicationRate, " gallons/hour");
-  c.Range("The maximum hours per day for priming", s.PrimerWorkHours, 1, 12, " hours");
-  c.Range("The maximum hours per day for painting", s.PaintWorkHours, 1, 12, " hours");
-  c.Range("The hours between priming and painting", s.HoursTillPaint, 0, 12, " hours");
-  c.Range("The number of painters", s.NumberOfPainters, 1, 1000);
-  c.Positive("The primer density", s.PrimerDensity, " grams/gallon");
-  c.Positive("The paint density", s.PaintDensity, " grams/gallon");
+  c.Range("The number of primer coats", s.PrimerCoats, kCoatLimits);
+  c.Range("The number of paint coats", s.PaintCoats, kCoatLimits);
+  c.Range("The primer coverage", s.PrimerCoverage, kCoverageLimits, " ft²/gallon");
+  c.Range("The paint coverage", s.PaintCoverage, kCoverageLimits, " ft²/gallon");
+  c.Range("The primer application rate", s.PrimerApplicationRate, kApplicationRateLimits,
+          " gallons/hour");
+  c.Range("The paint application rate", s.PaintApplicationRate, kApplicationRateLimits,
+          " gallons/hour");
+  c.Range("The maximum hours per day for priming", s.PrimerWorkHours, kWorkHourLimits, " hours");
+  c.Range("The maximum hours per day for painting", s.PaintWorkHours, kWorkHourLimits, " hours");
+  c.Range("The hours between priming and painting", s.HoursTillPaint, kHoursTillPaintLimits,
+          " hours");
+  c.Range("The number of painters", s.NumberOfPainters, kPainterLimits);
+  c.Range("The primer density", s.PrimerDensity, kPrimerDensityLimits, " grams/gallon");
+  c.Range("The paint density", s.PaintDensity, kPaintDensityLimits, " grams/gallon");
 
   // Chemical and emissions.
-  c.Range("The molecular weight", s.MolecularWeight, 0.01, 1e7, " g/mole");
-  c.Range("The vapour pressure", s.VaporPressure, 1e-7, 10000, " torr");
-  c.Range("The primer weight fraction", s.PrimerWeightFraction, 0, 1);
-  c.Range("The paint weight fraction", s.PaintWeightFraction, 0, 1);
-  c.NotNegative("The primer's mass of chemical", s.PrimerChemicalMass, " grams");
-  c.NotNegative("The paint's mass of chemical", s.PaintChemicalMass, " grams");
-  c.Range("The primer's percent of mass in the first exponential", s.PrimerPercentFirstExp, 0, 100);
-  c.Range("The paint's percent of mass in the first exponential", s.PaintPercentFirstExp, 0, 100);
-  c.NotNegative("The primer's first rate constant", s.PrimerRateConstant1, " 1/hour");
-  c.NotNegative("The primer's second rate constant", s.PrimerRateConstant2, " 1/hour");
-  c.NotNegative("The paint's first rate constant", s.PaintRateConstant1, " 1/hour");
-  c.NotNegative("The paint's second rate constant", s.PaintRateConstant2, " 1/hour");
-  c.NotNegative("The primer's first-order rate constant", s.PrimerFirstOrderRateConstant,
-                " 1/hour");
-  c.NotNegative("The paint's first-order rate constant", s.PaintFirstOrderRateConstant, " 1/hour");
+  c.Range("The molecular weight", s.MolecularWeight, kMolecularWeightLimits, " g/mole");
+  c.Range("The vapour pressure", s.VaporPressure, kVaporPressureLimits, " torr");
+  c.Range("The primer weight fraction", s.PrimerWeightFraction, kWeightFractionLimits);
+  c.Range("The paint weight fraction", s.PaintWeightFraction, kWeightFractionLimits);
+  c.Range("The primer's mass of chemical", s.PrimerChemicalMass, kChemicalMassLimits, " grams");
+  c.Range("The paint's mass of chemical", s.PaintChemicalMass, kChemicalMassLimits, " grams");
+  c.Range("The primer's percent of mass in the first exponential", s.PrimerPercentFirstExp,
+          kPercentFirstExpLimits, " %");
+  c.Range("The paint's percent of mass in the first exponential", s.PaintPercentFirstExp,
+          kPercentFirstExpLimits, " %");
+  const FieldLimits rates = kEmissionRateConstantLimits;
+  c.Range("The primer's first rate constant", s.PrimerRateConstant1, rates, " 1/hour");
+  c.Range("The primer's second rate constant", s.PrimerRateConstant2, rates, " 1/hour");
+  c.Range("The paint's first rate constant", s.PaintRateConstant1, rates, " 1/hour");
+  c.Range("The paint's second rate constant", s.PaintRateConstant2, rates, " 1/hour");
+  c.Range("The primer's first-order rate constant", s.PrimerFirstOrderRateConstant, rates,
+          " 1/hour");
+  c.Range("The paint's first-order rate constant", s.PaintFirstOrderRateConstant, rates, " 1/hour");
+  // The VOC weight fraction only feeds the semi-empirical model's rate.
+  if (s.PrimerEmissionsModel == EmissionsModelType::SemiEmpirical)
+    c.Range("The primer's total VOC weight fraction", s.PrimerVOCWeightFraction,
+            kVOCWeightFractionLimits);
+  if (s.PaintEmissionsModel == EmissionsModelType::SemiEmpirical)
+    c.Range("The paint's total VOC weight fraction", s.PaintVOCWeightFraction,
+            kVOCWeightFractionLimits);
 
   // Sinks, when a sink model is chosen.
   if (c.Ok() && s.Sinks.SinkModel != SinkModelType::None) {
     for (int i = 0; i < SinkBlock::kSinks; ++i) {
       std::string sink = "Sink " + std::to_string(i + 1) + ": the ";
-      c.NotNegative(sink + "area", s.Sinks.SinkArea[i], " m²");
-      c.NotNegative(sink + "adsorption rate constant", s.Sinks.AdsorptionRate[i], " m/hour");
+      c.Range(sink + "area", s.Sinks.SinkArea[i], kSinkAreaLimits, " m²");
+      c.Range(sink + "adsorption rate constant", s.Sinks.AdsorptionRate[i], kAdsorptionRateLimits,
+              " m/hour");
       if (s.Sinks.SinkModel == SinkModelType::Reversible)
-        c.NotNegative(sink + "desorption rate constant", s.Sinks.DesorptionRate[i], " 1/hour");
+        c.Range(sink + "desorption rate constant", s.Sinks.DesorptionRate[i], kDesorptionRateLimits,
+                " 1/hour");
     }
   }
 
   // The exposed person.
-  c.Range("The exposure events per year", s.EventsPerYear, 0.01, 1000000);
-  c.NotNegative("The years of exposure", s.YearsofExposure, " years");
-  c.Positive("The lifetime", s.LifeTime, " years");
-  c.Positive("The body weight", s.BodyWeight, " kg");
+  c.Range("The exposure events per year", s.EventsPerYear, kEventsPerYearLimits);
+  c.Range("The years of exposure", s.YearsofExposure, kYearsOfExposureLimits, " years");
+  c.Range("The lifetime", s.LifeTime, kLifeTimeLimits, " years");
+  c.Range("The body weight", s.BodyWeight, kBodyWeightLimits, " kg");
   CheckPattern(c, "weekday", s.WeekDayPattern);
   if (c.Ok()) CheckPattern(c, "weekend", s.WeekEndPattern);
   if (c.Ok()) CheckSchedule(c, schedule);
+
+  // Combinations the engine cannot run.
+  if (c.Ok() && s.BldgArea == BldgArea::EntireBldg && s.PercentPainted <= 99)
+    c.Fail("The whole building is painted (\"Entire Building\") but the percent painted is " +
+           Num(s.PercentPainted) +
+           " %; with the whole building painted it must be 100 %. Choose the painted part again "
+           "on the Painting Scenario page.");
+  if (c.Ok()) {
+    if (auto refusal = ScheduleRefusal(s, ScheduleInput::Choice)) c.Fail(*refusal);
+  }
+  if (c.Ok()) {
+    if (auto problem = FindExchangeProblem(s)) c.Fail(*problem);
+  }
   return c.problem;
 }
 

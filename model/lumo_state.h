@@ -224,6 +224,9 @@ class TLumoState {
   static constexpr std::size_t kCSVNameCapacity = 3 * 255 + 4 + 1;
 
  private:
+  // The schedule build: into `grid`, or only counted when it is null.
+  PaintScheduleCounts MakePaintSchedule(lumo::PaintDurationGrid *grid) const;
+
   std::array<char, kCSVNameCapacity> csvName_{};
   std::unique_ptr<lumo::PaintDurationGrid> grid_;
 };

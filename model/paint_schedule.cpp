@@ -17,12 +17,13 @@ void Width2(ShortString<PaintDurationGrid::kCellChars> &cell, std::int32_t value
   cell.SetBytes(std::string_view(buf, static_cast<std::size_t>(n)));
 }
 
-// Appends rows to `grid` until `remaining` is used up. `day` and `chunk`
-// come out as the last period's day and length. The texts are plain ASCII,
-// so they are written to the cells as they are.
+// Appends rows to `grid` until `remaining` is used up; without a grid the
+// rows are only counted (the same loop, so the counts are the same). `day`
+// and `chunk` come out as the last period's day and length. The texts are
+// plain ASCII, so they are written to the cells as they are.
 class PeriodWriter {
  public:
-  PeriodWriter(PaintDurationGrid &grid, std::string zone, std::string rate)
+  PeriodWriter(PaintDurationGrid *grid, std::string zone, std::string rate)
       : grid_(grid), zone_(std::move(zone)), rate_(std::move(rate)) {}
 
   // Returns the number of rows added; throws ETooManyOverrideRows when an
@@ -32,23 +33,11 @@ class PeriodWriter {
           std::int32_t &day, timerect1 &chunk) {
     int rows = 0;
     while (TimeIsGreaterThan(remaining, kZero)) {
-      const int row = grid_.Rows();
+      const int row = rowsWritten_;
       if (row >= PaintDurationGrid::kMaxRows) throw ETooManyOverrideRows();
       chunk = TimeIsGreaterThan(remaining, available) ? available : remaining;
-      const timerect1 end = AddTimes(start, chunk);
-      const std::string dayText = DayAbbreviation(day);
-      auto cell = [&](int column) -> ShortString<PaintDurationGrid::kCellChars> & {
-        return grid_.Cells[column][row];
-      };
-      cell(PaintDurationGrid::kZone).SetBytes(zone_);
-      cell(PaintDurationGrid::kStartDay).SetBytes(dayText);
-      Width2(cell(PaintDurationGrid::kStartHour), start.hour);
-      Width2(cell(PaintDurationGrid::kStartMinute), start.minute);
-      cell(PaintDurationGrid::kEndDay).SetBytes(dayText);
-      Width2(cell(PaintDurationGrid::kEndHour), end.hour);
-      Width2(cell(PaintDurationGrid::kEndMinute), end.minute);
-      cell(PaintDurationGrid::kBreathingRate).SetBytes(rate_);
-      grid_.RowCount = row + 1;
+      if (grid_) Write(row, day, start, AddTimes(start, chunk));
+      rowsWritten_ = row + 1;
       ++rows;
       remaining = SubtractTimes(remaining, chunk);
       if (TimeIsGreaterThan(remaining, kZero)) {
@@ -61,16 +50,35 @@ class PeriodWriter {
   }
 
  private:
-  PaintDurationGrid &grid_;
+  void Write(int row, std::int32_t day, timerect1 start, timerect1 end) {
+    const std::string dayText = DayAbbreviation(day);
+    auto cell = [&](int column) -> ShortString<PaintDurationGrid::kCellChars> & {
+      return grid_->Cells[column][row];
+    };
+    cell(PaintDurationGrid::kZone).SetBytes(zone_);
+    cell(PaintDurationGrid::kStartDay).SetBytes(dayText);
+    Width2(cell(PaintDurationGrid::kStartHour), start.hour);
+    Width2(cell(PaintDurationGrid::kStartMinute), start.minute);
+    cell(PaintDurationGrid::kEndDay).SetBytes(dayText);
+    Width2(cell(PaintDurationGrid::kEndHour), end.hour);
+    Width2(cell(PaintDurationGrid::kEndMinute), end.minute);
+    cell(PaintDurationGrid::kBreathingRate).SetBytes(rate_);
+    grid_->RowCount = row + 1;
+  }
+
+  PaintDurationGrid *grid_;
   std::string zone_;
   std::string rate_;
+  int rowsWritten_ = 0;
 };
 
 }  // namespace
 
-PaintScheduleCounts TLumoState::BuildPaintDurationGrid(lumo::PaintDurationGrid &grid) const {
+// The build behind BuildPaintDurationGrid and CountPaintDurationGridRows:
+// writes into `grid` when there is one, otherwise only counts.
+PaintScheduleCounts TLumoState::MakePaintSchedule(lumo::PaintDurationGrid *grid) const {
   const auto &r = ScenarioRecord;
-  grid.Clear();
+  if (grid) grid->Clear();
 
   char rate[32];
   std::snprintf(rate, sizeof rate, "%3.2f", GetBreathingRate(r.Gender, r.IndividualType));
@@ -106,13 +114,16 @@ PaintScheduleCounts TLumoState::BuildPaintDurationGrid(lumo::PaintDurationGrid &
   return counts;
 }
 
+PaintScheduleCounts TLumoState::BuildPaintDurationGrid(lumo::PaintDurationGrid &grid) const {
+  return MakePaintSchedule(&grid);
+}
+
 PaintScheduleCounts TLumoState::SetPaintDurationGrid() {
-  return BuildPaintDurationGrid(*grid_);
+  return MakePaintSchedule(grid_.get());
 }
 
 PaintScheduleCounts TLumoState::CountPaintDurationGridRows() const {
-  auto scratch = std::make_unique<lumo::PaintDurationGrid>();
-  return BuildPaintDurationGrid(*scratch);
+  return MakePaintSchedule(nullptr);
 }
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "scenario_rules.h"
 
+#include "schedule_fit.h"
+
 namespace lumo::rules {
 
 namespace {
@@ -74,7 +76,7 @@ std::optional<std::string> StandardBoxRefusal(const ScenarioRecord &r) {
   return kStandardBoxRefusedText;
 }
 
-void ApplyBuildingChoice(TLumoState &state, BldgType type, std::optional<bool> part) {
+void ApplyBuildingInputs(TLumoState &state, BldgType type, std::optional<bool> part) {
   auto &r = state.ScenarioRecord;
   const bool isPart = part.value_or(r.BldgArea != BldgArea::EntireBldg);
   r.PercentPainted = DefaultPercentPainted(type, isPart);
@@ -84,6 +86,23 @@ void ApplyBuildingChoice(TLumoState &state, BldgType type, std::optional<bool> p
   r.AirExchangeRate = DefaultAirExchangeRate(type);
   r.InterzonalAirflow = state.CalcInterZonalAirFlow();
   state.SetDefaultLoadRatio();
+}
+
+std::optional<bool> PartOf(BldgArea area) {
+  switch (area) {
+    case BldgArea::OneBedroom:
+    case BldgArea::OneOffice:
+      return true;
+    case BldgArea::EntireBldg:
+    case BldgArea::EntireFloor:
+      return false;
+  }
+  return std::nullopt;
+}
+
+void ApplyBuildingChoice(TLumoState &state, BldgType type, std::optional<bool> part) {
+  auto &r = state.ScenarioRecord;
+  ApplyBuildingInputs(state, type, part);
   r.EventsPerYear = state.GetDefaultEventsPerYear();
   r.YearsofExposure = state.GetDefaultYearsofExposure();
   state.SetPaintDurationGrid();
@@ -99,6 +118,20 @@ void ApplyStandardBoxAccepted(TLumoState &state) {
   r.BldgType = BldgType::Other;
   r.PercentPainted = 100.0;
   state.SetDefaultLoadRatio();
+}
+
+ScenarioRecord StandardBoxOutcome(const ScenarioRecord &r, double length, double width,
+                                  double height) {
+  TLumoState box;
+  box.ScenarioRecord = r;
+  auto &b = box.ScenarioRecord;
+  b.BoxLength = length;
+  b.BoxWidth = width;
+  b.BoxHeight = height;
+  b.BldgVolume = BoxVolume(b);
+  ApplyStandardBoxAccepted(box);
+  ApplyBuildingInputs(box, BldgType::Other, PartOf(b.BldgArea));
+  return b;
 }
 
 std::optional<std::string> EditVolumeRefusal(const ScenarioRecord &r) {
@@ -228,10 +261,13 @@ void PrepareDefaultScenario(TLumoState &state) {
   state.CalcSinkAreas();
 }
 
-void ApplyRefillDerivations(TLumoState &state, bool fileLoading) {
+std::optional<std::string> ApplyRefillDerivations(TLumoState &state, bool fileLoading) {
   auto &r = state.ScenarioRecord;
   if (r.BldgType == BldgType::Other) r.BldgVolume = BoxVolume(r);
-  if (!fileLoading) state.SetPaintDurationGrid();
+  if (fileLoading) return std::nullopt;
+  if (auto refusal = ScheduleRefusal(r, ScheduleInput::Choice)) return refusal;
+  state.SetPaintDurationGrid();
+  return std::nullopt;
 }
 
 }  // namespace lumo::rules

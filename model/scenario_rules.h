@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "field_limits.h"
 #include "lumo_state.h"
 #include "scenario_enums.h"
 
@@ -51,10 +52,23 @@ std::optional<std::string> StandardBoxRefusal(const ScenarioRecord &r);
 // patterns, events in lifetime, location and sink areas, in that order.
 // The caller refills its display and then calls SetDefaultEmissions.
 void ApplyBuildingChoice(TLumoState &state, BldgType type, std::optional<bool> part);
+// The first steps of the building choice alone, which set the building's
+// inputs: percent painted, type and area, volume, air exchange, interzonal
+// airflow and loading ratio.
+void ApplyBuildingInputs(TLumoState &state, BldgType type, std::optional<bool> part);
+// Which area choice a stored area stands for: true for one bedroom or one
+// office, false for the entire building or floor, unset for anything else.
+std::optional<bool> PartOf(BldgArea area);
 
 // The Standard Box dialog ended with OK: type Standard Box, percent painted
 // 100, default loading ratio.
 void ApplyStandardBoxAccepted(TLumoState &state);
+// The record as choosing the Standard Box with these sides (ft) would leave
+// it once the building choice has followed (percent painted, volume and
+// loading ratio of the box), so that its painting can be held against the
+// schedule before anything is stored. `r` is not changed.
+ScenarioRecord StandardBoxOutcome(const ScenarioRecord &r, double length, double width,
+                                  double height);
 
 // ---- Parameter edits ------------------------------------------------------
 
@@ -98,7 +112,7 @@ void ApplyGender(TLumoState &state, GenderType gender, bool fileLoading);
 // Stores the painted surfaces, then loading ratio and sink areas.
 void ApplySurface(TLumoState &state, BldgSurface surface);
 // Primer or paint coats (whole numbers 0 to 100).
-constexpr std::int32_t kMaxCoats = 100;
+constexpr std::int32_t kMaxCoats = static_cast<std::int32_t>(kCoatLimits.Max);
 void ApplyCoats(TLumoState &state, bool primer, std::int32_t coats);
 // Paint type and the densities that go with it (g/gal), then emissions.
 void ApplyPaintType(TLumoState &state, PaintType type);
@@ -126,8 +140,10 @@ std::optional<std::string> LimitWeightFraction(double &value);
 // default activity patterns, painting schedule and sink areas.
 void PrepareDefaultScenario(TLumoState &state);
 // What a refill of the display derives: the Standard Box's volume from its
-// dimensions; unless a file is being loaded, the painting schedule.
-void ApplyRefillDerivations(TLumoState &state, bool fileLoading);
+// dimensions; unless a file is being loaded, the painting schedule. A
+// schedule that would not fit its rows is left as it was, and the sentence
+// that says why is returned.
+std::optional<std::string> ApplyRefillDerivations(TLumoState &state, bool fileLoading);
 
 // ---- Sentences --------------------------------------------------------------
 

@@ -135,6 +135,32 @@ bool TfrmMain::RunParameterDialog(ui::ParameterDialog kind) {
   return ok;
 }
 
+TfrmMain::ScenarioCopy TfrmMain::CopyScenario() const {
+  return {State_->ScenarioRecord, std::make_unique<PaintDurationGrid>(State_->PaintDurationGrid())};
+}
+
+void TfrmMain::RestoreScenario(const ScenarioCopy &copy) {
+  State_->ScenarioRecord = copy.Record;
+  State_->PaintDurationGrid() = *copy.Schedule;
+}
+
+bool TfrmMain::ApplyIfScheduleFits(const ScenarioCopy &before, ScheduleInput edited,
+                                   const QString &choice, const std::function<void()> &apply) {
+  try {
+    apply();
+  } catch (const ETooManyOverrideRows &) {
+    // A rule that rebuilds the schedule stopped there; judged below.
+  }
+  const auto refusal = ScheduleRefusal(State_->ScenarioRecord, edited);
+  if (!refusal) return true;
+  RestoreScenario(before);
+  ShowState();
+  QString text = Text(*refusal);
+  if (!choice.isEmpty()) text = tr("\"%1\" cannot be chosen. %2").arg(choice, text);
+  ShowMessage(this, tr("Painting Limits exceeded"), text, MsgIcon::Error, MsgButton::Ok);
+  return false;
+}
+
 void TfrmMain::RefreshFromState() {
   Refill(true);
 }
@@ -151,6 +177,9 @@ void TfrmMain::Refill(bool derive) {
   auto &pc = Paint();
   auto &oc = Occupancy();
   auto &ex = Execution();
+  // The schedule is left as it was when the painting does not fit it; the
+  // refill still shows everything, then says why.
+  std::optional<std::string> scheduleProblem;
   try {
     // 1-3: building, area and the captions of the area choices.
     CheckBuilding(r.BldgType);
@@ -181,7 +210,7 @@ void TfrmMain::Refill(bool derive) {
 
     // 4 and 12: the Standard Box's volume; the schedule unless a file is
     // being opened (it comes with the file).
-    if (derive) rules::ApplyRefillDerivations(*State_, fileLoading_);
+    if (derive) scheduleProblem = rules::ApplyRefillDerivations(*State_, fileLoading_);
 
     // 5: share, surfaces, air exchange, volume, coats, area.
     sc.numedResidencePercentPainted->SetValue(r.PercentPainted);
@@ -234,6 +263,7 @@ void TfrmMain::Refill(bool derive) {
   }
   refreshing_ = false;
   UpdateResultsView();
+  if (scheduleProblem) ShowError(tr("Painting Limits exceeded"), Text(*scheduleProblem));
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event) {

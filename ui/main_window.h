@@ -23,6 +23,13 @@
 // (Execution and the run reports), main_window_files.cpp (New, Open, Save)
 // and main_window_help.cpp (help and information buttons).
 //
+// A change of the window's own controls that changes the work to be done
+// (building, area, surfaces, coats, the person, location, gender) is kept
+// only when the painting schedule still holds it; otherwise record and
+// schedule are put back, the controls show them again and one message says
+// why (ApplyIfScheduleFits). The dialogs whose values feed the schedule
+// refuse OK the same way.
+//
 // Every modal window the main window opens goes through one seam
 // (SetDialogRunner), and the file dialogs through another
 // (SetFileChooser), so that tests can drive the window headless.
@@ -37,6 +44,7 @@
 #include "parameter_dialogs.h"
 #include "results_view.h"
 #include "run_notifications.h"
+#include "schedule_fit.h"
 
 class QDialog;
 class QFileDialog;
@@ -131,6 +139,23 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // text that cannot be stored) is shown and the window refilled.
   void Guarded(const std::function<void()> &step);
   void ShowError(const QString &caption, const QString &text);
+
+  // ---- The painting schedule ---------------------------------------------------
+  // The record and schedule as they were before a change.
+  struct ScenarioCopy {
+    lumo::ScenarioRecord Record;
+    std::unique_ptr<lumo::PaintDurationGrid> Schedule;
+  };
+  ScenarioCopy CopyScenario() const;
+  void RestoreScenario(const ScenarioCopy &copy);
+  // Runs `apply` (model changes only). When the painting schedule of the
+  // result does not fit, puts `before` back, shows it, says why (naming
+  // `edited`, or the refused `choice` when one is given) and returns false.
+  bool ApplyIfScheduleFits(const ScenarioCopy &before, lumo::ScheduleInput edited,
+                           const QString &choice, const std::function<void()> &apply);
+  // The words of a choice for a message: its caption without the access
+  // mark and without a note in brackets.
+  static QString ChoiceText(const QAbstractButton *button);
 
   // ---- Dialog protocol -------------------------------------------------------
   // Copies the record and schedule aside, shows the dialog, puts the copy

@@ -1,6 +1,9 @@
 // The Occupancy & Exposure page: the exposed individual, location and
-// gender with their rules, and the exposure-factor and pattern dialogs.
+// gender with their rules, and the exposure-factor and pattern dialogs. A
+// choice that rebuilds the painting schedule is refused when the schedule
+// cannot hold the painting, and the previous choice stays.
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "main_window.h"
 #include "message_box.h"
@@ -45,8 +48,12 @@ void TfrmMain::rgIndividualClick(int index) {
     refreshing_ = false;
     return;
   }
+  const ScenarioCopy before = CopyScenario();
   Guarded([&] {
-    rules::ApplyIndividual(*State_, person);
+    if (!ApplyIfScheduleFits(before, ScheduleInput::Choice,
+                             ChoiceText(Occupancy().rgIndividual->Button(index)),
+                             [&] { rules::ApplyIndividual(*State_, person); }))
+      return;
     RefreshFromState();
   });
 }
@@ -67,14 +74,28 @@ void TfrmMain::rgLocationClick(int index) {
   if (auto notice = rules::LocationNotice(r, location)) {
     ShowMessage(this, tr("LUMO"), QString::fromStdString(*notice), MsgIcon::None, MsgButton::Ok);
   }
-  Guarded([&] { rules::ApplyLocation(*State_, location); });
+  const ScenarioCopy before = CopyScenario();
+  Guarded([&] {
+    ApplyIfScheduleFits(before, ScheduleInput::Choice,
+                        ChoiceText(Occupancy().rgLocation->Button(index)),
+                        [&] { rules::ApplyLocation(*State_, location); });
+  });
 }
 
 void TfrmMain::rggenderClick(int index) {
   if (index < 0 || index > static_cast<int>(GenderType::Female)) return;
+  const auto gender = static_cast<GenderType>(index);
+  if (fileLoading_) {
+    Guarded([&] { rules::ApplyGender(*State_, gender, true); });
+    return;
+  }
+  const ScenarioCopy before = CopyScenario();
   Guarded([&] {
-    rules::ApplyGender(*State_, static_cast<GenderType>(index), fileLoading_);
-    if (!fileLoading_) RefreshFromState();
+    if (!ApplyIfScheduleFits(before, ScheduleInput::Choice,
+                             ChoiceText(Occupancy().rggender->Button(index)),
+                             [&] { rules::ApplyGender(*State_, gender, false); }))
+      return;
+    RefreshFromState();
   });
 }
 

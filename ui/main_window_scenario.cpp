@@ -3,7 +3,9 @@
 //
 // Closing steps that derive new values (sink areas, the individual's
 // defaults, events per year) run only after OK: a dialog that ends any
-// other way leaves the scenario exactly as it was.
+// other way leaves the scenario exactly as it was. A building, area,
+// surface or number of coats whose painting the schedule cannot hold is
+// refused, and the previous one stays.
 #include <QRadioButton>
 #include <cmath>
 
@@ -19,6 +21,14 @@ using lumo::controls::MsgButton;
 using lumo::controls::MsgIcon;
 using lumo::controls::ShowMessage;
 using lumo::ui::ParameterDialog;
+
+QString TfrmMain::ChoiceText(const QAbstractButton *button) {
+  QString text = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+  text.remove(u'&');
+  // "In building, not in painted area (This choice ...)": the choice alone.
+  const qsizetype note = text.indexOf(QStringLiteral(" ("));
+  return (note > 0 ? text.left(note) : text).trimmed();
+}
 
 void TfrmMain::ConnectScenario() {
   auto &sc = Scenario();
@@ -80,6 +90,8 @@ void TfrmMain::gbPaintedBuildingClick(QAbstractButton *clicked) {
   }
   auto &sc = Scenario();
   auto &r = State_->ScenarioRecord;
+  // Taken before the Standard Box dialog, which edits the scenario.
+  const ScenarioCopy before = CopyScenario();
   // A refused Standard Box restores the previous building and ends here:
   // the previous building's values stay as they were.
   if (clicked == sc.rbScenarioStandardBox && !rbScenarioStandardBoxClick()) return;
@@ -98,7 +110,9 @@ void TfrmMain::gbPaintedBuildingClick(QAbstractButton *clicked) {
   if (sc.rbScenarioOneBedroom->isChecked()) part = true;
   if (sc.rbScenarioEntireBuilding->isChecked()) part = false;
   Guarded([&] {
-    rules::ApplyBuildingChoice(*State_, *type, part);
+    if (!ApplyIfScheduleFits(before, ScheduleInput::Choice, ChoiceText(clicked),
+                             [&] { rules::ApplyBuildingChoice(*State_, *type, part); }))
+      return;
     RefreshFromState();
     State_->SetDefaultEmissions();
   });
@@ -130,13 +144,17 @@ void TfrmMain::edOtherEditbtnClick() {
     ui_->mainTabs->setCurrentIndex(3);
     return;
   }
+  const ScenarioCopy before = CopyScenario();
   if (!RunParameterDialog(ParameterDialog::StandardCube)) return;
   // New dimensions: everything that follows from the box's volume follows
   // the new box, as when the Standard Box is chosen.
-  rules::ApplyStandardBoxAccepted(*State_);
   std::optional<bool> part = r.BldgArea != BldgArea::EntireBldg;
   Guarded([&] {
-    rules::ApplyBuildingChoice(*State_, BldgType::Other, part);
+    if (!ApplyIfScheduleFits(before, ScheduleInput::BoxVolume, QString(), [&] {
+          rules::ApplyStandardBoxAccepted(*State_);
+          rules::ApplyBuildingChoice(*State_, BldgType::Other, part);
+        }))
+      return;
     RefreshFromState();
     State_->SetDefaultEmissions();
   });
@@ -206,8 +224,15 @@ void TfrmMain::btnEditPaintingDurationClick() {
 }
 
 void TfrmMain::rbScenarioWallsOnlyClick(BldgSurface surface) {
+  auto &sc = Scenario();
+  QAbstractButton *buttons[] = {sc.rbScenarioWallsOnly, sc.rbScenarioCeilingsOnly,
+                                sc.rbWallsandCeiling};
+  const ScenarioCopy before = CopyScenario();
   Guarded([&] {
-    rules::ApplySurface(*State_, surface);
+    if (!ApplyIfScheduleFits(before, ScheduleInput::Choice,
+                             ChoiceText(buttons[static_cast<int>(surface)]),
+                             [&] { rules::ApplySurface(*State_, surface); }))
+      return;
     RefreshFromState();
     ReapplyIndividual();
   });
@@ -223,8 +248,12 @@ void TfrmMain::CoatsExit(bool primer) {
                 MsgIcon::Warning, MsgButton::Ok);
   }
   const double clamped = std::clamp(whole, 0.0, double(rules::kMaxCoats));
+  const ScenarioCopy before = CopyScenario();
   Guarded([&] {
-    rules::ApplyCoats(*State_, primer, static_cast<std::int32_t>(clamped));
+    if (!ApplyIfScheduleFits(
+            before, primer ? ScheduleInput::PrimerCoats : ScheduleInput::PaintCoats, QString(),
+            [&] { rules::ApplyCoats(*State_, primer, static_cast<std::int32_t>(clamped)); }))
+      return;
     RefreshFromState();
     State_->SetDefaultEmissions();
     ReapplyIndividual();

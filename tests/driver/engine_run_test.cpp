@@ -4,6 +4,7 @@
 // engine, so the diagnostic files land in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "default_scenario.h"
 #include "owner_loop.h"
 #include "platform.h"
+#include "scenario_check.h"
 #include "temp_dir.h"
 
 namespace lumo {
@@ -219,6 +221,51 @@ TEST_F(EngineRun, RecordTheEngineRejectsGivesInitFailed) {
   EXPECT_EQ(owner.events[0].message, InitFailedMessage);
   EXPECT_EQ(owner.events[0].run, run);
   EXPECT_EQ(test::ReadFileBytes(dataDir.File("rejected.CSV")), "");
+}
+
+// The far corner of the table of limits: the most chemical in the smallest
+// painted zone with no air exchange, breathed at the highest rate for the
+// longest run, as often and as long as allowed, by the lightest person.
+// Every result stays a finite number.
+TEST_F(EngineRun, TheLargestValuesWithinTheLimitsGiveFiniteResults) {
+  ScenarioRecord &s = S();
+  s.BldgVolume = 1;
+  s.PercentPainted = 0.01;
+  s.BldgArea = BldgArea::OneBedroom;
+  s.AirExchangeRate = 0;
+  s.InterzonalAirflow = 0;
+  s.LoadingRatio = 10;
+  s.PrimerCoats = s.PaintCoats = 100;
+  s.PrimerCoverage = s.PaintCoverage = 1;
+  s.PrimerApplicationRate = s.PaintApplicationRate = 0.01;
+  s.PrimerChemicalMass = s.PaintChemicalMass = 1e12;
+  s.PrimerRateConstant1 = s.PrimerRateConstant2 = 1e7;
+  s.PaintRateConstant1 = s.PaintRateConstant2 = 1e7;
+  for (ActivityPattern *p : {&s.WeekDayPattern, &s.WeekEndPattern}) {
+    for (int i = 0; i < p->Count; ++i) {
+      p->Zone[i] = 1;
+      p->BreathingRate[i] = 1e6;
+    }
+  }
+  s.EventsPerYear = 1e6;
+  s.YearsofExposure = 150;
+  s.LifeTime = 1;
+  s.BodyWeight = 1;
+  s.RunLength = 999;
+  scenario->SetPaintDurationGrid();
+  auto &g = scenario->PaintDurationGrid();
+  for (int r = 0; r < g.Rows(); ++r) g.SetCell(PaintDurationGrid::kBreathingRate, r, "1000000");
+  ASSERT_EQ(FindScenarioProblem(s, g), std::nullopt);
+
+  RunId run = scenario->ExecuteLUMO(owner);
+  ASSERT_NE(run, 0u);
+  ASSERT_TRUE(owner.RunUntil([&] { return scenario->Worker().Idle(); }, std::chrono::minutes(2)));
+  ASSERT_EQ(owner.Of(DoneMessage, run).size(), 1u) << "the run did not end with results";
+  for (double v :
+       {s.LADD, s.ADD, s.LADC, s.ADC, s.Cpeak, s.APDR, s.SingleEventDose, s.C15min, s.C8hour}) {
+    EXPECT_TRUE(std::isfinite(v)) << v;
+    EXPECT_GT(v, 0);
+  }
 }
 
 }  // namespace

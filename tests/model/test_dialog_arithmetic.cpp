@@ -39,10 +39,10 @@ TEST(DialogLimits, NearestInRangeTakesTheNearestLimitAndRefusesNaN) {
   EXPECT_EQ(NearestInRange(1e9, kCoverageLimits), 100000);
   EXPECT_EQ(NearestInRange(250, kCoverageLimits), 250);
   EXPECT_EQ(NearestInRange(std::nan(""), kApplicationRateLimits), 0.01);
-  EXPECT_EQ(NearestInRange(std::numeric_limits<double>::infinity(), kBuildingVolumeLimits),
-            kNoUpperLimit);
+  EXPECT_EQ(NearestInRange(std::numeric_limits<double>::infinity(), kBuildingVolumeLimits), 1e9);
   EXPECT_FALSE(InRange(0, kApplicationRateLimits));
-  EXPECT_TRUE(InRange(0, kAirflowLimits));
+  EXPECT_TRUE(InRange(0, kAirExchangeLimits));
+  EXPECT_FALSE(InRange(std::nan(""), kAirExchangeLimits));
 }
 
 TEST(DialogLabels, FixedNumbersAreRightAlignedAndNeverCut) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 #include "lumo_state.h"
 #include "scenario_rules.h"
@@ -86,6 +88,42 @@ TEST(BuildingChoice, StandardBoxAcceptedPaintsTheWholeBox) {
   EXPECT_EQ(s.ScenarioRecord.BldgType, BldgType::Other);
   EXPECT_EQ(s.ScenarioRecord.PercentPainted, 100.0);
   EXPECT_EQ(s.ScenarioRecord.LoadingRatio, 0.25);
+}
+
+// What the Standard Box dialog holds against the schedule is what the
+// building choice that follows it stores.
+TEST(BuildingChoice, StandardBoxOutcomeIsWhatChoosingTheBoxStores) {
+  for (BldgArea area : {BldgArea::EntireBldg, BldgArea::OneBedroom, BldgArea::OneOffice}) {
+    TLumoState s;
+    s.ScenarioRecord.BldgArea = area;
+    const ScenarioRecord outcome = StandardBoxOutcome(s.ScenarioRecord, 30, 20, 10);
+    auto &r = s.ScenarioRecord;
+    r.BoxLength = 30;
+    r.BoxWidth = 20;
+    r.BoxHeight = 10;
+    r.BldgVolume = BoxVolume(r);
+    ApplyStandardBoxAccepted(s);
+    ApplyBuildingChoice(s, BldgType::Other, PartOf(r.BldgArea));
+    EXPECT_EQ(outcome.BldgVolume, r.BldgVolume);
+    EXPECT_EQ(outcome.PercentPainted, r.PercentPainted);
+    EXPECT_EQ(outcome.LoadingRatio, r.LoadingRatio);
+    EXPECT_EQ(outcome.BldgArea, r.BldgArea);
+    EXPECT_EQ(outcome.BldgType, BldgType::Other);
+  }
+}
+
+TEST(Refill, LeavesTheScheduleWhenThePaintingDoesNotFitAndSaysWhy) {
+  TLumoState s;
+  PrepareDefaultScenario(s);
+  const auto before = std::make_unique<PaintDurationGrid>(s.PaintDurationGrid());
+  s.ScenarioRecord.BldgVolume = 5e7;
+  const auto problem = ApplyRefillDerivations(s, false);
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_NE(problem->find("needs 4,121 days"), std::string::npos) << *problem;
+  EXPECT_EQ(std::memcmp(before.get(), &s.PaintDurationGrid(), sizeof *before), 0);
+  s.ScenarioRecord.BldgVolume = 1e6;
+  EXPECT_FALSE(ApplyRefillDerivations(s, false).has_value());
+  EXPECT_GT(s.PaintDurationGrid().Rows(), before->Rows());
 }
 
 TEST(Refusals, OfficeStandardBoxAndIndividual) {

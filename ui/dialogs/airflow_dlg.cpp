@@ -67,23 +67,23 @@ void TAirflowDlg::AirExchangeEdited() {
 
 void TAirflowDlg::AirExchangeLeft() {
   const double rate = numeditAirExchanges->Value();
-  if (NotNegative(numeditAirExchanges, rate, tr("The air exchange rate"),
-                  tr(" air changes/hour")) != rate) {
+  if (Limited(numeditAirExchanges, rate, lumo::kAirExchangeLimits, tr("The air exchange rate"),
+              tr(" air changes/hour")) != rate) {
     AirExchangeEdited();
   }
 }
 
 void TAirflowDlg::StoreInterzonal(double cubicFeetPerHour) {
-  cubicFeetPerHour =
-      NotNegative(nullptr, cubicFeetPerHour, tr("The interzonal airflow rate"), tr(" ft³/hour"));
+  cubicFeetPerHour = Limited(nullptr, cubicFeetPerHour, lumo::kInterzonalAirflowLimits,
+                             tr("The interzonal airflow rate"), tr(" ft³/hour"));
   numeditInterzonalAirExchange->SetValue(cubicFeetPerHour);
   numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeetPerHour));
   Record().InterzonalAirflow = cubicFeetPerHour;
 }
 
-double TAirflowDlg::NotNegative(TRealEdit *field, double value, const QString &what,
-                                const QString &unit) {
-  const double corrected = Corrected(nullptr, value, lumo::kAirflowLimits, what, unit);
+double TAirflowDlg::Limited(TRealEdit *field, double value, lumo::FieldLimits limits,
+                            const QString &what, const QString &unit) {
+  const double corrected = Corrected(nullptr, value, limits, what, unit);
   if (field && corrected != value) field->SetValue(corrected);
   return corrected;
 }

@@ -1,8 +1,9 @@
 // TAirflowDlg, "Airflows": the air exchange rate with the outdoors and the
 // interzonal airflow between the painted volume and the rest (ft³/hour or
 // m³/hour). Every keystroke in the air exchange rate stores it and
-// replaces the interzonal airflow by the one computed from it. Negative
-// rates are corrected to 0 when a field is left.
+// replaces the interzonal airflow by the one computed from it. When a field
+// is left, a value outside its limits (0 to 1000 air changes/hour, 0 to
+// 1.0e12 ft³/hour) is corrected to the nearest one.
 #pragma once
 
 #include "param_dialog.h"
@@ -18,7 +19,8 @@ class TAirflowDlg : public TParamDialog {
   void AirExchangeEdited();
   void AirExchangeLeft();
   void StoreInterzonal(double cubicFeetPerHour);
-  double NotNegative(TRealEdit *field, double value, const QString &what, const QString &unit);
+  double Limited(TRealEdit *field, double value, lumo::FieldLimits limits, const QString &what,
+                 const QString &unit);
 
   TRealEdit *numeditAirExchanges;
   TRealEdit *numeditInterzonalAirExchange;

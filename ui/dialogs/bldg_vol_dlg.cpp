@@ -25,6 +25,10 @@ TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
           [this] { Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value())); });
 }
 
+bool TBldgVolDlg::CanClose() {
+  return ScheduleAccepts(lumo::ScheduleInput::BuildingVolume, numedBldgVolume);
+}
+
 void TBldgVolDlg::Store(double cubicFeet) {
   cubicFeet = Corrected(nullptr, cubicFeet, lumo::kBuildingVolumeLimits, tr("The building volume"),
                         tr(" ft³"));

@@ -5,8 +5,13 @@
 
 #include "dialog_fields.h"
 #include "lumo_state.h"
+#include "message_box.h"
 #include "num_edit.h"
+#include "readable_number.h"
+#include "scenario_rules.h"
 #include "unit_conversions.h"
+
+using namespace lumo::controls;
 
 TdlgStandardCube::TdlgStandardCube(QWidget *owner, lumo::TLumoState *state)
     : TParamDialog(owner, state, tr("Standard Cube")) {
@@ -37,10 +42,29 @@ void TdlgStandardCube::SetFeet(Dimension &d, double feet) {
 }
 
 bool TdlgStandardCube::CanClose() {
+  const double length = length_.Feet->Value();
+  const double width = width_.Feet->Value();
+  const double height = height_.Feet->Value();
+  const double volume = length * width * height;
+  if (!lumo::InRange(volume, lumo::kBuildingVolumeLimits)) {
+    auto text = [](double v) { return QString::fromStdString(lumo::ReadableNumber(v)); };
+    ShowMessage(this, tr("A Small Problem"),
+                tr("A box of %1 × %2 × %3 ft holds %4 ft³; the building volume can be at most "
+                   "%5 ft³. Use shorter sides.")
+                    .arg(text(length), text(width), text(height), text(volume),
+                         text(lumo::kBuildingVolumeLimits.Max)),
+                MsgIcon::Error, MsgButton::Ok);
+    length_.Feet->setFocus(Qt::OtherFocusReason);
+    length_.Feet->selectAll();
+    return false;
+  }
+  const lumo::ScenarioRecord chosen =
+      lumo::rules::StandardBoxOutcome(Record(), length, width, height);
+  if (!ScheduleAccepts(lumo::ScheduleInput::BoxVolume, length_.Feet, &chosen)) return false;
   auto &r = Record();
-  r.BoxLength = length_.Feet->Value();
-  r.BoxWidth = width_.Feet->Value();
-  r.BoxHeight = height_.Feet->Value();
-  r.BldgVolume = r.BoxLength * r.BoxWidth * r.BoxHeight;
+  r.BoxLength = length;
+  r.BoxWidth = width;
+  r.BoxHeight = height;
+  r.BldgVolume = volume;
   return true;
 }

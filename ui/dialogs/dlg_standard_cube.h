@@ -1,7 +1,10 @@
 // TdlgStandardCube, "Standard Cube": length, width and height of the
 // Standard Box in ft or m. Leaving a field converts its partner; nothing is
 // stored until OK, which stores the three dimensions and the volume they
-// give. A dimension below 1 ft is corrected to 1 ft (no empty box).
+// give. A dimension outside 1 to 10,000 ft is corrected to the nearest
+// limit (no empty box). OK keeps the dialog open while the box holds more
+// than the largest building volume, or while the painting schedule cannot
+// hold the painting of the box once it is chosen.
 #pragma once
 
 #include "param_dialog.h"

@@ -43,8 +43,19 @@ TEmpModelDlg::TEmpModelDlg(QWidget *owner, lumo::TLumoState *state, bool primer)
 
 void TEmpModelDlg::Store() {
   auto &r = Record();
-  (primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass) = ednumTotalMass->Value();
-  (primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp) = edPercent1stExpMass->Value();
-  (primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1) = ednum1stExpRateConst->Value();
-  (primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2) = ednum2ndExpRateConst->Value();
+  auto limited = [this](TNumEdit *field, lumo::FieldLimits limits, const QString &what,
+                        const QString &unit) {
+    return Corrected(field, field->Value(), limits, what, unit);
+  };
+  (primer_ ? r.PrimerChemicalMass : r.PaintChemicalMass) = limited(
+      ednumTotalMass, lumo::kChemicalMassLimits, tr("The total mass of chemical"), tr(" grams"));
+  (primer_ ? r.PrimerPercentFirstExp : r.PaintPercentFirstExp) =
+      limited(edPercent1stExpMass, lumo::kPercentFirstExpLimits,
+              tr("The percent of mass in the 1st exponential"), tr(" percent"));
+  (primer_ ? r.PrimerRateConstant1 : r.PaintRateConstant1) =
+      limited(ednum1stExpRateConst, lumo::kEmissionRateConstantLimits,
+              tr("The rate constant of the 1st exponential"), tr(" 1/hr"));
+  (primer_ ? r.PrimerRateConstant2 : r.PaintRateConstant2) =
+      limited(ednum2ndExpRateConst, lumo::kEmissionRateConstantLimits,
+              tr("The rate constant of the 2nd exponential"), tr(" 1/hr"));
 }

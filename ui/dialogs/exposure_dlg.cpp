@@ -12,8 +12,8 @@
 TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state)
     : TParamDialog(owner, state, tr("Exposure Events")) {
   numedExposure = MakeNumEdit(this, QStringLiteral("numedExposure"), 3);
-  numedExposure->SetMin(0.01);
-  numedExposure->SetMax(1000000);
+  numedExposure->SetMin(lumo::kEventsPerYearLimits.Min);
+  numedExposure->SetMax(lumo::kEventsPerYearLimits.Max);
   numedYears = MakeNumEdit(this, QStringLiteral("numedYears"), 2);
   numedEvents = MakeNumEdit(this, QStringLiteral("numedEvents"), 0);
   numedEvents->setReadOnly(true);
@@ -35,7 +35,9 @@ TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state)
 
 void TExposureDlg::Store() {
   auto &r = Record();
-  const auto counts = lumo::CountExposureEvents(numedExposure->Value(), numedYears->Value());
+  const double years = Corrected(numedYears, numedYears->Value(), lumo::kYearsOfExposureLimits,
+                                 tr("The years of exposure"), tr(" years"));
+  const auto counts = lumo::CountExposureEvents(numedExposure->Value(), years);
   r.EventsPerYear = numedExposure->Value();
   r.YearsofExposure = counts.YearsofExposure;
   r.EventsinLifeTime = counts.EventsinLifeTime;

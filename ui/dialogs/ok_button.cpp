@@ -1,6 +1,5 @@
 #include "ok_button.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QPushButton>
@@ -32,8 +31,12 @@ class OkButtonWatcher : public QObject {
     if (!byMouse_) ok_->setFocus(Qt::OtherFocusReason);
     byMouse_ = false;
     QTimer::singleShot(0, this, [this] {
-      QWidget *focus = QApplication::focusWidget();
-      if (focus && focus != ok_ && dialog_->isAncestorOf(focus)) return;
+      // The dialog's own focus child, not the application's focus: after a
+      // refusal message box closes, the dialog is not yet active again, so
+      // the application has no focus widget while the field that took the
+      // focus back is already the dialog's.
+      QWidget *focus = dialog_->focusWidget();
+      if (focus && focus != ok_) return;
       finish_();
     });
   }

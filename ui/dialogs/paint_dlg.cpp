@@ -86,9 +86,20 @@ void TPaintDlg::Left(Coverage &c, Unit unit) {
     }
   }
   ShowCoverage(c, squareFeet);
+  const double primer = Record().PrimerCoverage;
+  const double paint = Record().PaintCoverage;
   Record().PrimerCoverage = primer_.SquareFeet->Value();
   Record().PaintCoverage = paint_.SquareFeet->Value();
+  if (Record().PrimerCoverage != primer || Record().PaintCoverage != paint) lastLeft_ = &c;
   ShowAmounts();
+}
+
+bool TPaintDlg::CanClose() {
+  using lumo::ScheduleInput;
+  if (!lastLeft_) return ScheduleAccepts(ScheduleInput::Choice, primer_.SquareFeet);
+  return ScheduleAccepts(
+      lastLeft_ == &primer_ ? ScheduleInput::PrimerCoverage : ScheduleInput::PaintCoverage,
+      lastLeft_->SquareFeet);
 }
 
 void TPaintDlg::ShowCoverage(Coverage &c, double squareFeet) {

@@ -3,7 +3,8 @@
 // and the gallons of primer and paint that follow. Leaving any field stores
 // both coverages; a coverage outside 1 to 100,000 ft²/gallon (in any of the
 // three units) is corrected to the nearest limit, since the amounts and
-// hours divide by it.
+// hours divide by it. OK keeps the dialog open while the painting schedule
+// cannot hold the painting at these coverages.
 #pragma once
 
 #include "param_dialog.h"
@@ -15,6 +16,9 @@ class TPaintDlg : public TParamDialog {
   Q_OBJECT
  public:
   TPaintDlg(QWidget *owner, lumo::TLumoState *state);
+
+ protected:
+  bool CanClose() override;
 
  private:
   enum class Unit { SquareFeet, SquareMeters, WetFilm };
@@ -30,6 +34,7 @@ class TPaintDlg : public TParamDialog {
 
   Coverage primer_;
   Coverage paint_;
+  Coverage *lastLeft_ = nullptr;  // the coverage changed last, if any
   QLabel *lblPaintedSurfaceArea;
   QLabel *lblPrimer;
   QLabel *lblPaint;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "dialog_fields.h"
 #include "fixed_format.h"
@@ -41,7 +42,8 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
                       {tr("Paint Same Day"), tr("Paint Next Day"), tr("Paint Second Day")});
   spedHourstillPaint = new QSpinBox(this);
   spedHourstillPaint->setObjectName(QStringLiteral("spedHourstillPaint"));
-  spedHourstillPaint->setRange(0, 12);
+  spedHourstillPaint->setRange(static_cast<int>(lumo::kHoursTillPaintLimits.Min),
+                               static_cast<int>(lumo::kHoursTillPaintLimits.Max));
   spedHourstillPaint->setStyleSheet(
       QStringLiteral("QSpinBox:disabled { background: silver; color: grey; font-style: italic; }"));
   rgPaintDurationDefaults = new TRadioGroup(
@@ -118,7 +120,11 @@ TPaintDurationDlg::TPaintDurationDlg(QWidget *owner, lumo::TLumoState *state)
 
   for (TNumEdit *field : {numedPrimerApplicationRate, numedPaintApplicationRate,
                           numedPrimerWorkHours, numedPaintWorkHours, numedpainters}) {
-    connect(field, &TNumEdit::exited, this, &TPaintDurationDlg::StoreFields);
+    connect(field, &TNumEdit::exited, this, [this, field] {
+      const lumo::ScenarioRecord before = Record();
+      StoreFields();
+      if (std::memcmp(&before, &Record(), sizeof before) != 0) lastLeft_ = field;
+    });
   }
   connect(rgStartDay, &TRadioGroup::itemClicked, this,
           [this](int day) { Record().StartDay = static_cast<lumo::Days>(day); });
@@ -140,6 +146,21 @@ void TPaintDurationDlg::StoreFields() {
   r.PrimerWorkHours = numedPrimerWorkHours->Value();
   r.PaintWorkHours = numedPaintWorkHours->Value();
   Calculate();
+}
+
+bool TPaintDurationDlg::CanClose() {
+  using lumo::ScheduleInput;
+  const std::pair<TNumEdit *, ScheduleInput> inputs[] = {
+      {numedPrimerApplicationRate, ScheduleInput::PrimerApplicationRate},
+      {numedPaintApplicationRate, ScheduleInput::PaintApplicationRate},
+      {numedPrimerWorkHours, ScheduleInput::PrimerWorkHours},
+      {numedPaintWorkHours, ScheduleInput::PaintWorkHours},
+      {numedpainters, ScheduleInput::Painters},
+  };
+  for (const auto &[field, input] : inputs) {
+    if (field == lastLeft_) return ScheduleAccepts(input, field);
+  }
+  return ScheduleAccepts(ScheduleInput::Choice, numedpainters);
 }
 
 void TPaintDurationDlg::Calculate() {

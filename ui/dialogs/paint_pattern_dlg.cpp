@@ -15,7 +15,7 @@ using namespace lumo::controls;
 namespace {
 
 constexpr int kFirstRow = 2;
-constexpr double kMaxBreathingRate = 1000000;
+constexpr double kMaxBreathingRate = lumo::kBreathingRateLimits.Max;
 
 }  // namespace
 
@@ -59,7 +59,7 @@ bool TPaintPatternDlg::CanClose() {
   for (int r = 0; r < rows; ++r) {
     const QString text = gridOverride->Cells(rateColumn, r + kFirstRow);
     const auto rate = lumo::ReadNumber(text.trimmed().toStdString());
-    if (!rate || *rate < 0 || *rate > kMaxBreathingRate ||
+    if (!rate || *rate < lumo::kBreathingRateLimits.Min || *rate > kMaxBreathingRate ||
         text.trimmed().size() > static_cast<int>(lumo::PaintDurationGrid::kCellChars)) {
       ShowMessage(this, tr("A Small Error"),
                   tr("Line %1: the breathing rate \"%2\" must be a number from 0 to %3 m³/day "

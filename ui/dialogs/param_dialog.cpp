@@ -1,6 +1,7 @@
 #include "param_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,4 +51,17 @@ double TParamDialog::Corrected(TNumEdit *field, double value, lumo::FieldLimits 
               MsgButton::Ok);
   if (field) field->SetValue(nearest);
   return nearest;
+}
+
+bool TParamDialog::ScheduleAccepts(lumo::ScheduleInput edited, QWidget *field,
+                                   const lumo::ScenarioRecord *record) {
+  const auto refusal = lumo::ScheduleRefusal(record ? *record : Record(), edited);
+  if (!refusal) return true;
+  ShowMessage(this, tr("Painting Limits exceeded"), QString::fromStdString(*refusal),
+              MsgIcon::Error, MsgButton::Ok);
+  if (field) {
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) edit->selectAll();
+  }
+  return false;
 }

@@ -10,6 +10,7 @@
 #include "field_limits.h"
 #include "lumo_form.h"
 #include "scenario_enums.h"
+#include "schedule_fit.h"
 
 class QDialogButtonBox;
 class QGridLayout;
@@ -41,6 +42,13 @@ class TParamDialog : public TLumoForm {
   // names the quantity ("The primer coverage"), `unit` follows a number.
   double Corrected(TNumEdit *field, double value, lumo::FieldLimits limits, const QString &what,
                    const QString &unit);
+
+  // True when the painting schedule of `record` (by default the record as
+  // the dialog has edited it) fits its rows. Otherwise says why, naming
+  // `edited` and how far it may go, gives `field` the focus back for
+  // correction, and returns false: OK then keeps the dialog open.
+  bool ScheduleAccepts(lumo::ScheduleInput edited, QWidget *field,
+                       const lumo::ScenarioRecord *record = nullptr);
 
  private:
   QVBoxLayout *body_;

@@ -38,8 +38,10 @@ void TPercentPaintedDlg::ShowPercent(double percent) {
 
 bool TPercentPaintedDlg::CanClose() {
   Record().PercentPainted = numeditPercentPainted->Value();
-  if (Record().PercentPainted < 100) return true;
-  ShowMessage(this, tr("Percent Painted"), tr("Percent must be less than 100%"), MsgIcon::None,
-              MsgButton::Ok);
-  return false;
+  if (Record().PercentPainted >= 100) {
+    ShowMessage(this, tr("Percent Painted"), tr("Percent must be less than 100%"), MsgIcon::None,
+                MsgButton::Ok);
+    return false;
+  }
+  return ScheduleAccepts(lumo::ScheduleInput::PercentPainted, numeditPercentPainted);
 }

@@ -32,13 +32,13 @@ TSemiEmpiricalDlg::TSemiEmpiricalDlg(QWidget *owner, lumo::TLumoState *state, bo
   FractionLeft();
 
   connect(ednumTotalMass, &TNumEdit::exited, this, [this] {
-    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) = ednumTotalMass->Value();
+    (primer_ ? Record().PrimerChemicalMass : Record().PaintChemicalMass) =
+        Corrected(ednumTotalMass, ednumTotalMass->Value(), lumo::kChemicalMassLimits,
+                  tr("The total mass of chemical"), tr(" grams"));
   });
   connect(edVOCWtFraction, &TNumEdit::exited, this, &TSemiEmpiricalDlg::FractionLeft);
-  connect(edFirstOrderRateConst, &TNumEdit::exited, this, [this] {
-    (primer_ ? Record().PrimerFirstOrderRateConstant : Record().PaintFirstOrderRateConstant) =
-        edFirstOrderRateConst->Value();
-  });
+  connect(edFirstOrderRateConst, &TNumEdit::exited, this,
+          [this] { StoreRateConstant(edFirstOrderRateConst->Value()); });
 }
 
 void TSemiEmpiricalDlg::FractionLeft() {
@@ -63,6 +63,11 @@ void TSemiEmpiricalDlg::FractionLeft() {
     return;
   }
   edFirstOrderRateConst->SetValue(*k);
-  (primer_ ? r.PrimerFirstOrderRateConstant : r.PaintFirstOrderRateConstant) =
-      edFirstOrderRateConst->Value();
+  StoreRateConstant(edFirstOrderRateConst->Value());
+}
+
+void TSemiEmpiricalDlg::StoreRateConstant(double perHour) {
+  (primer_ ? Record().PrimerFirstOrderRateConstant : Record().PaintFirstOrderRateConstant) =
+      Corrected(edFirstOrderRateConst, perHour, lumo::kEmissionRateConstantLimits,
+                tr("The first-order rate constant"), tr(" 1/hr"));
 }

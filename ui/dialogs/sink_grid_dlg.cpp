@@ -87,13 +87,27 @@ double *TSinkGridDlg::Stored(int column, int sink) const {
   }
 }
 
+double TSinkGridDlg::Limited(int column, int sink, double value) {
+  const QString name = tr("Sink %1: the ").arg(sink + 1);
+  switch (column) {
+    case kAreaColumn:
+      return Corrected(nullptr, value, lumo::kSinkAreaLimits, name + tr("area"), tr(" m²"));
+    case kAreaColumn + 1:
+      return Corrected(nullptr, value, lumo::kAdsorptionRateLimits,
+                       name + tr("adsorption rate constant"), tr(" m/hour"));
+    default:
+      return Corrected(nullptr, value, lumo::kDesorptionRateLimits,
+                       name + tr("desorption rate constant"), tr(" 1/hour"));
+  }
+}
+
 bool TSinkGridDlg::CanClose() {
   gridSink->EndEditing();
   for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
     for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
       const QString text = gridSink->Cells(column, kFirstRow + sink);
       if (const auto value = lumo::ReadSinkValue(text.toStdString())) {
-        *Stored(column, sink) = *value;
+        *Stored(column, sink) = Limited(column, sink, *value);
         continue;
       }
       TNumErrorDlg correction(this, tr("Improper Numeric Format or Number Out-Of-Bounds: ") + text);

@@ -3,7 +3,9 @@
 // other in zones 1 and 2). OK stores every value column of the sink model
 // (area and adsorption rate constant, and for reversible sinks the
 // desorption rate constant); a cell that is not a number of at least 0 is
-// corrected in TNumErrorDlg, whose Cancel keeps that cell's stored value.
+// corrected in TNumErrorDlg, whose Cancel keeps that cell's stored value,
+// and a number above its limit (1e9 m², 10,000 m/hour or per hour) is
+// corrected to it.
 #pragma once
 
 #include "param_dialog.h"
@@ -21,6 +23,9 @@ class TSinkGridDlg : public TParamDialog {
  private:
   int ValueColumns() const;
   double *Stored(int column, int sink) const;
+  // The value of a cell as it may be stored: corrected to its column's
+  // limits, with a message when it had to be.
+  double Limited(int column, int sink, double value);
 
   TLUMOSinkGrid *gridSink;
 };

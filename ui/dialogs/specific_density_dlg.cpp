@@ -11,23 +11,35 @@
 
 namespace {
 
-TNumEdit *MakeDensity(QWidget *parent, const char *name, int decimals, double max) {
+TNumEdit *MakeDensity(QWidget *parent, const char *name, int decimals, lumo::FieldLimits limits) {
   TNumEdit *edit = MakeNumEdit(parent, QString::fromLatin1(name), decimals);
-  edit->SetMin(1e-5);
-  edit->SetMax(max);
+  edit->SetMin(limits.Min);
+  edit->SetMax(limits.Max);
   return edit;
+}
+
+// The limits of a density in grams/gallon, in pounds/gallon and in grams/cm³,
+// so that every unit takes the same densities.
+lumo::FieldLimits InPounds(lumo::FieldLimits grams) {
+  return {lumo::GramsPerGallontoPounds(grams.Min), lumo::GramsPerGallontoPounds(grams.Max)};
+}
+lumo::FieldLimits InGramsPerCm3(lumo::FieldLimits grams) {
+  return {lumo::GramsPerGallontoGramsPerCm3(grams.Min),
+          lumo::GramsPerGallontoGramsPerCm3(grams.Max)};
 }
 
 }  // namespace
 
 TSpecificDensityDlg::TSpecificDensityDlg(QWidget *owner, lumo::TLumoState *state)
     : TParamDialog(owner, state, tr("Paint Density")) {
-  primer_ = {MakeDensity(this, "numeditPrimerGramsPerGallon", 2, 1e8),
-             MakeDensity(this, "numedPrimerPoundsperGallon", 2, 1e8),
-             MakeDensity(this, "numeditPrimerGramsPerCmCubed", 3, 1e15)};
-  paint_ = {MakeDensity(this, "numeditPaintGramsPerGallon", 2, 1e9),
-            MakeDensity(this, "numedPaintPoundsPerGallon", 2, 1e9),
-            MakeDensity(this, "numeditPaintGramsPerCmCubed", 3, 1e9)};
+  const lumo::FieldLimits primer = lumo::kPrimerDensityLimits;
+  const lumo::FieldLimits paint = lumo::kPaintDensityLimits;
+  primer_ = {MakeDensity(this, "numeditPrimerGramsPerGallon", 2, primer),
+             MakeDensity(this, "numedPrimerPoundsperGallon", 2, InPounds(primer)),
+             MakeDensity(this, "numeditPrimerGramsPerCmCubed", 3, InGramsPerCm3(primer))};
+  paint_ = {MakeDensity(this, "numeditPaintGramsPerGallon", 2, paint),
+            MakeDensity(this, "numedPaintPoundsPerGallon", 2, InPounds(paint)),
+            MakeDensity(this, "numeditPaintGramsPerCmCubed", 3, InGramsPerCm3(paint))};
   auto *grid = new QGridLayout;
   int row = 0;
   for (Density *d : {&primer_, &paint_}) {

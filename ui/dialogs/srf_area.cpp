@@ -39,6 +39,10 @@ TSrfArea::TSrfArea(QWidget *owner, lumo::TLumoState *state)
           [this] { Store(lumo::LoadingRatiofromMetric(numeditLoading2->Value())); });
 }
 
+bool TSrfArea::CanClose() {
+  return ScheduleAccepts(lumo::ScheduleInput::LoadingRatio, numeditLoading);
+}
+
 void TSrfArea::Store(double ft2PerFt3) {
   ft2PerFt3 = Corrected(nullptr, ft2PerFt3, lumo::kLoadingRatioLimits, tr("The loading ratio"),
                         tr(" ft²/ft³"));

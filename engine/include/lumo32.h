@@ -27,8 +27,14 @@
  *     a value of the calculation stops being a finite number or a row of the
  *     concentration file cannot be written: _OneLoop then answers a negative
  *     value (LUMO32_RUN_FAILED or LUMO32_CSV_WRITE_FAILED) and keeps
- *     answering it, and _GetValues writes no results and returns 0. For every
- *     run that does not fail, the five exports keep the answers of rule 3.
+ *     answering it until the next _InitLmuo, and _GetValues writes no results
+ *     and returns 0. The failed run's concentration file is closed at once,
+ *     holding the rows written before the failure. A header that cannot be
+ *     written fails the run as it starts: _InitLmuo returns 1 and the first
+ *     _OneLoop answers LUMO32_CSV_WRITE_FAILED. _GetValues also returns 0,
+ *     writing nothing, when any of the ten results is not a finite number.
+ *     For every run that does not fail, the five exports keep the answers of
+ *     rule 3.
  *  8. _InitLmuo with a null record discards the current run (closing its
  *     concentration file) and returns 0; a caller that abandons a run uses
  *     it to release the file at once.

@@ -1,13 +1,12 @@
 // How much the ten results of a painting job move when each 30-second step is
 // integrated in more sub-steps while only the emission is fast: the first
 // rate constant of every increment is set to what a vapour pressure of VP
-// torr gives (233.25 × VP per hour), and the job is run with 1, 2, 4, 16, 64
-// and 1000 sub-steps. Prints each result's relative difference from the run
-// with 1000 sub-steps.
-//   emission_substeps [VP [DAYS]]
+// torr gives (233.25 × VP per hour), or with "all" the rate constant of every
+// increment, and the job is run with 1, 2, 4, 16, 64 and 1000 sub-steps.
+// Prints each result's relative difference from the run with 1000 sub-steps.
+//   emission_substeps [VP [DAYS [all]]]
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -29,6 +28,7 @@ int main(int argc, char **argv) {
   using lumo_test::PaintingJob;
   const double vapourPressure = argc > 1 ? std::stod(argv[1]) : 28.0;
   const int days = argc > 2 ? std::stoi(argv[2]) : 5;
+  const bool allFast = argc > 3 && std::string(argv[3]) == "all";
   const double fastRate = 233.25 * vapourPressure * 24.0;  // per day
   const char *names[] = {"LADD", "ADD",  "LADC",     "ADC",    "Cpeak",
                          "SED",  "APDR", "APDRtime", "C15min", "C8hour"};
@@ -43,7 +43,7 @@ int main(int argc, char **argv) {
     float firstRate = 0.0f;
     for (const auto &s : sources) firstRate = std::max(firstRate, s.RateConstant);
     for (auto &s : sources) {
-      if (s.RateConstant == firstRate || getenv("ALLFAST")) s.RateConstant = static_cast<float>(fastRate);
+      if (allFast || s.RateConstant == firstRate) s.RateConstant = static_cast<float>(fastRate);
     }
     record.EmissionRateIncrementalList.List = sources.data();
     std::printf("%s, %d days, first rate constant %g -> %g per day (h k = %.3g)\n",

@@ -28,7 +28,11 @@ ResultsCsv &ResultsCsv::operator=(ResultsCsv &&other) noexcept {
 }
 
 void ResultsCsv::put(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) written_ = false;
+  if (text.size() == 1) {  // the separators: a character costs less than a block
+    if (std::fputc(text[0], file_) == EOF) written_ = false;
+  } else if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+    written_ = false;
+  }
 }
 
 // "%g": six significant digits. std::to_chars with the general format and

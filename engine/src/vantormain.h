@@ -1,8 +1,9 @@
 // vantormain: a well-mixed multi-node model integrated on a fixed maximum
-// step, each step in a fixed number of equal sub-steps (substep_count.h;
-// one for every ordinary run). It owns the joint state (node concentrations, then sink loadings),
-// the mass balance, the Runge-Kutta stepper, the saturation limit and the clock. After every step
-// it hands the new state to afterStep(), where a derived run keeps its own books. Everything is
+// step, each step in a fixed number of equal sub-steps (substep_count.h; one
+// for every ordinary run). It owns the joint state (node concentrations, then
+// sink loadings), the mass balance, the Runge-Kutta stepper, the saturation
+// limit and the clock. After every step it hands the new state to
+// afterStep(), where a derived run keeps its own books. Everything is
 // allocated on construction; stepping allocates nothing.
 #pragma once
 

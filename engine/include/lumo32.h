@@ -27,16 +27,28 @@
  *     a value of the calculation stops being a finite number or a row of the
  *     concentration file cannot be written: _OneLoop then answers a negative
  *     value (LUMO32_RUN_FAILED or LUMO32_CSV_WRITE_FAILED) and keeps
- *     answering it, and _GetValues writes no results and returns 0. For every
- *     run that does not fail, the five exports keep the answers of rule 3.
+ *     answering it until the next _InitLmuo, and _GetValues writes no results
+ *     and returns 0. The failed run's concentration file is closed at once,
+ *     holding the rows written before the failure. A header that cannot be
+ *     written fails the run as it starts: _InitLmuo returns 1 and the first
+ *     _OneLoop answers LUMO32_CSV_WRITE_FAILED. _GetValues also returns 0,
+ *     writing nothing, when any of the ten results is not a finite number.
+ *     For every run that does not fail, the five exports keep the answers of
+ *     rule 3.
  *  8. _InitLmuo with a null record discards the current run (closing its
  *     concentration file) and returns 0; a caller that abandons a run uses
  *     it to release the file at once.
- *  9. Every rate of exchange in the record (the flows out of a zone and its
- *     sinks' uptake over the zone's volume; a reversible sink's release) must
- *     be at most LUMO32_MAX_EXCHANGE_RATE per day; _InitLmuo refuses a record
- *     with a faster one. Each 30-second step is integrated in as many equal
- *     sub-steps as the fastest rate needs.
+ *  9. Every rate of exchange in the record must be at most
+ *     LUMO32_MAX_EXCHANGE_RATE per day; _InitLmuo refuses a record with a
+ *     faster one. The rates, in m³/day over m³ and per day, with absolute
+ *     values of the record's numbers: for zone 1 and, in a two-zone run,
+ *     zone 2, the flows out of the zone (to the outdoors and to the other
+ *     zone) plus its first-order sinks' RateConstant plus its reversible
+ *     sinks' AbsorptionRate × Area, over the zone's volume; for each
+ *     reversible sink of a zone the run has (outdoors included),
+ *     DesorptionRate × Area. Sinks of zones the run lacks do not count. Each
+ *     30-second step is integrated in as many equal sub-steps as the fastest
+ *     rate needs: ceil(rate / 1440), one for every rate up to 1440 per day.
  */
 #ifndef LUMO32_H
 #define LUMO32_H

@@ -1,5 +1,7 @@
 #include "exposure_results.h"
 
+#include <cmath>
+
 namespace lumo {
 
 ExposureResults computeResults(const ExposureSums &sums, const ExposureFactors &f) {
@@ -19,17 +21,20 @@ ExposureResults computeResults(const ExposureSums &sums, const ExposureFactors &
   return r;
 }
 
-void storeResults(const ExposureResults &r, ExecutionResultsRecord &out) {
-  out.LADD = static_cast<float>(r.ladd);
-  out.ADD = static_cast<float>(r.add);
-  out.LADC = static_cast<float>(r.ladc);
-  out.ADC = static_cast<float>(r.adc);
-  out.Cpeak = static_cast<float>(r.cpeak);
-  out.SingleEventDose = static_cast<float>(r.singleEventDose);
-  out.APDR = static_cast<float>(r.apdr);
-  out.APDRtime = static_cast<float>(r.apdrTime);
-  out.C15min = static_cast<float>(r.c15min);
-  out.C8hour = static_cast<float>(r.c8hour);
+bool storeResults(const ExposureResults &r, ExecutionResultsRecord &out) {
+  const ExecutionResultsRecord narrowed{
+      static_cast<float>(r.ladd),   static_cast<float>(r.add),
+      static_cast<float>(r.ladc),   static_cast<float>(r.adc),
+      static_cast<float>(r.cpeak),  static_cast<float>(r.singleEventDose),
+      static_cast<float>(r.apdr),   static_cast<float>(r.apdrTime),
+      static_cast<float>(r.c15min), static_cast<float>(r.c8hour)};
+  for (float v : {narrowed.LADD, narrowed.ADD, narrowed.LADC, narrowed.ADC, narrowed.Cpeak,
+                  narrowed.SingleEventDose, narrowed.APDR, narrowed.APDRtime, narrowed.C15min,
+                  narrowed.C8hour}) {
+    if (!std::isfinite(v)) return false;
+  }
+  out = narrowed;
+  return true;
 }
 
 }  // namespace lumo

@@ -29,7 +29,9 @@ struct ExposureResults {
 
 ExposureResults computeResults(const ExposureSums &sums, const ExposureFactors &factors);
 
-// Narrows the results to the record's 32-bit fields.
-void storeResults(const ExposureResults &results, ExecutionResultsRecord &out);
+// Narrows the results to the record's 32-bit fields. When any of the ten
+// would not be a finite number there (an overflow included), writes nothing
+// and returns false.
+bool storeResults(const ExposureResults &results, ExecutionResultsRecord &out);
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "exposure_tracker.h"
 
+#include <cmath>
+
 namespace lumo {
 
 ExposureTracker::ExposureTracker(const OccupantSchedule &schedule, int nodeCount, double bodyWeight,
@@ -18,6 +20,15 @@ void ExposureTracker::afterStep(double s, double h, const double *C) {
 
   if ((s - lastMinuteMark_) * 24.0 * 60.0 >= 0.9999) minuteMark(s);
   if ((s - lastHourMark_) * 24.0 >= 1.0) hourMark(s);
+}
+
+bool ExposureTracker::finite() const {
+  const ExposureSums &s = sums_;
+  for (double v : {s.dose, s.exposure, s.peak, s.max15, s.max480, s.maxDayDose, s.maxDayDoseTime,
+                   hourDose_, personC_}) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
 }
 
 void ExposureTracker::accumulate(double h, double Cz, double breathingRate) {

@@ -38,6 +38,10 @@ class ExposureTracker {
   double personConcentration() const { return personC_; }
   const ExposureSums &sums() const { return sums_; }
 
+  // True while every sum, and the dose of the open hour, is a finite number.
+  // A sum that is not stays so, as do the maxima over windows of it.
+  bool finite() const;
+
  private:
   void accumulate(double h, double C, double breathingRate);
   void minuteMark(double s);

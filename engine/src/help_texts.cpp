@@ -104,9 +104,13 @@ const char *const kTexts[kHelpTextCount] = {
     "year, years of exposure and breathing rates. Body weight is entered in kilograms and is "
     "not converted.",
     // 20: title, notes and run length
-    "Enter a title and notes to identify the run. The maximum run length is 365 days. Run the "
-    "model at least 30 days past the end of the painting event, and 60 to 90 days for "
-    "chemicals of low volatility, so that the emissions are captured.",
+    "Enter a title and notes to identify the run. The run length is 1 to 999 days. The default "
+    "scenarios run 5 days: at the default rates most of the default chemical is emitted within "
+    "days, and 5 days cover the painting event and its peak. Low-volatility chemicals and slow "
+    "second rate constants keep emitting for weeks: run until the concentrations have fallen "
+    "well below the peak, at least 30 days after painting for typical solvents and 60 to 90 "
+    "days for low-volatility chemicals. A run that ends while the chemical is still being "
+    "emitted underestimates LADD, ADD, LADC and ADC.",
     // 21: empirical emission model
     "The empirical emission model assumes that primer and paint are applied at a constant "
     "rate over each work period and that every applied portion releases its chemical by "
@@ -116,16 +120,16 @@ const char *const kTexts[kHelpTextCount] = {
     "The saturation constraint keeps the air concentration from exceeding the saturation "
     "concentration of the chemical: when it would, the emissions are slowed, and the mass "
     "held back is released later, so the same total mass is emitted.",
-    // 23: Save button (Results tab)
-    "Save writes the current scenario to its scenario file. Save commands are also found "
-    "under the Results tab, on the toolbar and in the File menu.",
+    // 23: saving a scenario (Execution screen)
+    "Save writes the current scenario to its scenario file. Save commands are also found on "
+    "the Execution screen (Save & Execute), on the toolbar and in the File menu.",
     // 24: building type
     "Choose the type of building: a Residence (house or apartment), an Office Building "
     "(high-rise or low-rise) or User-Specified (a standard box whose length, width and height "
     "you enter). The choice sets the default volume, air exchange rate and painted area.",
-    // 25: Save button (Options tab)
-    "Save writes the current scenario to its scenario file. Save commands are also found "
-    "under the Options Tab, on the toolbar and in the File menu.",
+    // 25: Save button
+    "Save writes the current scenario to its scenario file. Save commands are also found in "
+    "the File menu, on the toolbar and on the Execution screen (Save & Execute).",
 };
 
 }  // namespace

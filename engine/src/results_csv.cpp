@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "run_failure.h"
+
 namespace lumo {
 
 ResultsCsv::ResultsCsv(const char *path) {
@@ -13,18 +15,24 @@ ResultsCsv::~ResultsCsv() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-ResultsCsv::ResultsCsv(ResultsCsv &&other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
+ResultsCsv::ResultsCsv(ResultsCsv &&other) noexcept
+    : file_(std::exchange(other.file_, nullptr)), written_(other.written_) {}
 
 ResultsCsv &ResultsCsv::operator=(ResultsCsv &&other) noexcept {
   if (this != &other) {
     if (file_ != nullptr) std::fclose(file_);
     file_ = std::exchange(other.file_, nullptr);
+    written_ = other.written_;
   }
   return *this;
 }
 
-void ResultsCsv::put(const char *text) {
-  std::fputs(text, file_);
+void ResultsCsv::put(std::string_view text) {
+  if (text.size() == 1) {  // the separators: a character costs less than a block
+    if (std::fputc(text[0], file_) == EOF) written_ = false;
+  } else if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+    written_ = false;
+  }
 }
 
 // "%g": six significant digits. std::to_chars with the general format and
@@ -33,12 +41,17 @@ void ResultsCsv::putNumber(double value) {
   char text[32];
   const std::to_chars_result end =
       std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-  std::fwrite(text, 1, static_cast<std::size_t>(end.ptr - text), file_);
+  const auto length = static_cast<std::size_t>(end.ptr - text);
+  if (std::fwrite(text, 1, length, file_) != length) written_ = false;
 }
 
 void ResultsCsv::endLine() {
   put("\r\n");
-  std::fflush(file_);
+  if (std::fflush(file_) != 0) written_ = false;
+  if (!written_) {
+    throw RunFailure(RunFailure::Kind::kCsvWrite,
+                     "a line of the concentration file was not written");
+  }
 }
 
 void ResultsCsv::writeHeader(int nodeCount, std::size_t sinkCount) {

@@ -2,11 +2,14 @@
 // report, numbers in "%g" notation, lines ending in CR LF and flushed as soon
 // as they end, so that an abandoned run keeps every row written. The text is
 // 8-bit; "³" is the byte 0xB3. A file that cannot be opened leaves the writer
-// closed, and every write is then skipped.
+// closed, and every write is then skipped. A line of an open file that cannot
+// be written completely, up to its flush, throws RunFailure (kCsvWrite): a
+// file that silently lacks rows would pass for a complete time series.
 #pragma once
 
 #include <cstdio>
 #include <span>
+#include <string_view>
 
 namespace lumo {
 
@@ -29,11 +32,12 @@ class ResultsCsv {
                 std::span<const double> loadings, double personConcentration);
 
  private:
-  void put(const char *text);
+  void put(std::string_view text);
   void putNumber(double value);
   void endLine();
 
   std::FILE *file_ = nullptr;
+  bool written_ = true;  // every part of the current line went into the stream
 };
 
 }  // namespace lumo

@@ -18,6 +18,13 @@ class Rk4Stepper {
   // Advances x (size values) from clock t to t + h.
   template <class System>
   void step(const System &system, double t, double h, double *x) {
+    step(system, t, h, t + h, x);
+  }
+
+  // The same with the clock of the last stage given: `end`, which is t + h
+  // up to rounding, lets consecutive steps share their clocks exactly.
+  template <class System>
+  void step(const System &system, double t, double h, double end, double *x) {
     const std::size_t n = stage_.size();
     const double half = h / 2.0;
 
@@ -27,7 +34,7 @@ class Rk4Stepper {
     for (std::size_t i = 0; i < n; ++i) stage_[i] = x[i] + half * k2_[i];
     system.derivative(t + half, stage_.data(), k3_.data());
     for (std::size_t i = 0; i < n; ++i) stage_[i] = x[i] + h * k3_[i];
-    system.derivative(t + h, stage_.data(), k4_.data());
+    system.derivative(end, stage_.data(), k4_.data());
 
     const double sixth = h / 6.0;
     for (std::size_t i = 0; i < n; ++i) {

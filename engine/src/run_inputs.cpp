@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "record_lists.h"
+#include "substep_count.h"
 
 namespace lumo {
 namespace {
@@ -125,6 +126,10 @@ std::optional<RunInputs> readRunInputs(const TransferRecord &r) {
       return std::nullopt;
     }
   }
+
+  const double fastest = fastestExchangeRate(in.nodes, in.sinks);
+  if (!(fastest <= kMaxExchangeRate)) return std::nullopt;
+  in.substeps = substepCount(fastest);
 
   in.primaryPattern = readPattern(r.PrimaryActivityList);
   in.secondaryPattern = readPattern(r.SecondaryActivityList);

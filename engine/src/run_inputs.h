@@ -13,7 +13,8 @@
 //  - BodyWeight or AverageLifeTime is not finite and positive;
 //  - the volume of a zone the run has is not finite and positive;
 //  - any other number the run uses is not finite (the saturation
-//    concentration may be +infinity: no limit).
+//    concentration may be +infinity: no limit);
+//  - its fastest rate of exchange exceeds kMaxExchangeRate (substep_count.h).
 #pragma once
 
 #include <array>
@@ -54,6 +55,7 @@ struct RunInputs {
   std::vector<OverrideEntry> overrides;
   std::array<int32_t, 7> primaryDays{};
   RunConstants constants{};
+  int substeps = 1;  // equal parts of each 30-second step (substep_count.h)
 };
 
 // The run's inputs, or nothing for a rejected record.

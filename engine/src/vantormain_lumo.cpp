@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exposure_results.h"
+#include "run_failure.h"
 #include "running_sum_emissions.h"
 
 namespace lumo {
@@ -24,7 +25,7 @@ CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, Results
                                    EmissionEvaluation evaluation)
     : vantormain(in.nodes, in.initialConcentrations, std::move(in.sinks),
                  emissionModel(evaluation, std::move(in.sources), in.nodes),
-                 in.constants.saturationConcentration, in.constants.startTime),
+                 in.constants.saturationConcentration, in.constants.startTime, in.substeps),
       record_(record),
       constants_(in.constants),
       schedule_(std::move(in.primaryPattern), std::move(in.secondaryPattern),
@@ -40,6 +41,9 @@ double CVantormain_LUMO::oneLoop() {
   double target = std::min(clock() + constants_.reportInterval, constants_.endTime);
   if (!(target > clock())) target = constants_.endTime;  // every report moves the clock
   advanceTo(target);
+  if (!stateFinite() || !exposure_.finite()) {
+    throw RunFailure(RunFailure::Kind::kNotFinite, "a value of the run is not a finite number");
+  }
   writeRow();
   return percentComplete();
 }
@@ -56,8 +60,8 @@ ExposureResults CVantormain_LUMO::results() const {
   return computeResults(exposure_.sums(), factors);
 }
 
-void CVantormain_LUMO::writeResults() const {
-  if (record_ != nullptr) storeResults(results(), record_->ExecutionResultsRecord);
+bool CVantormain_LUMO::writeResults() const {
+  return record_ == nullptr || storeResults(results(), record_->ExecutionResultsRecord);
 }
 
 void CVantormain_LUMO::afterStep(double s, double h) {

@@ -21,22 +21,26 @@ enum class EmissionEvaluation { kRunningSums, kDirect };
 
 class CVantormain_LUMO final : public vantormain {
  public:
-  // Starts the run at StartTime and writes the CSV header and first row. The
-  // record must stay alive until writeResults() has returned; it may be null
-  // for a run whose results are only read through results().
+  // Starts the run at StartTime and writes the CSV header and first row
+  // (throws RunFailure when they cannot be written). The record must stay
+  // alive until writeResults() has returned; it may be null for a run whose
+  // results are only read through results().
   CVantormain_LUMO(TransferRecord *record, RunInputs inputs, ResultsCsv csv,
                    EmissionEvaluation evaluation = EmissionEvaluation::kRunningSums);
 
   // Advances the clock by one report interval (at most to EndTime), appends a
   // CSV row and returns the percent of the run completed; a complete run
-  // returns 100 and changes nothing.
+  // returns 100 and changes nothing. Throws RunFailure, before the row, when
+  // a value of the run is no longer a finite number, and when the row cannot
+  // be written; the run must then be discarded.
   double oneLoop();
 
   // The ten results of the run so far, in double precision.
   ExposureResults results() const;
 
-  // Writes the ten results into the record's ExecutionResultsRecord.
-  void writeResults() const;
+  // Writes the ten results into the record's ExecutionResultsRecord; false,
+  // writing nothing, when any of them is not a finite number.
+  bool writeResults() const;
 
   // The person's concentration as the CSV reports it.
   double personConcentration() const { return exposure_.personConcentration(); }

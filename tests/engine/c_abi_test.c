@@ -1,6 +1,7 @@
 /* The public header compiled as C and linked against the library by its
  * export names: one small run through the five entry points. A person
- * outdoors at a constant 2 mg/m³ for two hours must see exactly that. */
+ * outdoors at a constant 2 mg/m³ for two hours must see exactly that. Then
+ * the answers for a failed run, a refused rate and a discarded run. */
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
@@ -53,5 +54,29 @@ int main(void) {
   check(strlen(_GetHelpString(0)) > 0 && strlen(_GetHelpString(LUMO32_HELP_COUNT)) == 0,
         "help texts");
   check(_OneLoop() == 100.0 && _GetValues() == 1, "no run after _GetValues");
+
+  /* Zone 1 flushed faster than the engine integrates: refused. */
+  flowsOne[1] = (float)(LUMO32_MAX_EXCHANGE_RATE * 1.01) * r.VolumeRecord.Zone1Volume;
+  check(_InitLmuo(&r, NULL, NULL) == 0, "a rate above LUMO32_MAX_EXCHANGE_RATE is refused");
+  flowsOne[1] = 0.0f;
+
+  /* An emission that grows without bound: the run fails and stays failed. */
+  {
+    EmissionRateIncrementalRecord growing[1] = {{1, 0.0f, 1000.0f, -20000.0f, 1.0f}};
+    double answer = 0.0;
+    int calls = 0;
+    r.EmissionRateIncrementalList.Entries = 1;
+    r.EmissionRateIncrementalList.List = growing;
+    r.ExecutionResultsRecord.Cpeak = -5.0f;
+    check(_InitLmuo(&r, NULL, NULL) == 1, "_InitLmuo accepts the growing emission");
+    while ((answer = _OneLoop()) >= 0.0 && answer < 100.0 && ++calls < 10) {
+    }
+    check(answer == LUMO32_RUN_FAILED, "the overflowing run answers LUMO32_RUN_FAILED");
+    check(_OneLoop() == LUMO32_RUN_FAILED, "and keeps answering it");
+    check(_GetValues() == 0 && r.ExecutionResultsRecord.Cpeak == -5.0f, "no results");
+    check(LUMO32_CSV_WRITE_FAILED < 0.0 && LUMO32_CSV_WRITE_FAILED != LUMO32_RUN_FAILED,
+          "the two failures differ");
+    check(_InitLmuo(NULL, NULL, NULL) == 0 && _OneLoop() == 100.0, "discarding ends it");
+  }
   return failures == 0 ? 0 : 1;
 }

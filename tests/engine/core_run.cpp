@@ -10,9 +10,10 @@ namespace lumo_test {
 namespace {
 
 lumo::CVantormain_LUMO startRun(const TransferRecord &record, lumo::EmissionEvaluation evaluation,
-                                const char *csvPath) {
+                                const char *csvPath, int substeps = 0) {
   std::optional<lumo::RunInputs> inputs = lumo::readRunInputs(record);
   if (!inputs) throw std::invalid_argument("record rejected");
+  if (substeps > 0) inputs->substeps = substeps;
   return lumo::CVantormain_LUMO(nullptr, std::move(*inputs), lumo::ResultsCsv(csvPath), evaluation);
 }
 
@@ -27,8 +28,8 @@ ReportRow rowOf(const lumo::CVantormain_LUMO &run) {
 }  // namespace
 
 CoreRunOutput runCore(const TransferRecord &record, lumo::EmissionEvaluation evaluation,
-                      const char *csvPath) {
-  lumo::CVantormain_LUMO run = startRun(record, evaluation, csvPath);
+                      const char *csvPath, int substeps) {
+  lumo::CVantormain_LUMO run = startRun(record, evaluation, csvPath, substeps);
   CoreRunOutput out;
   out.rows.push_back(rowOf(run));
   for (;;) {

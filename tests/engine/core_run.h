@@ -23,8 +23,10 @@ struct CoreRunOutput {
 };
 
 // The record must be accepted. `csvPath` may be null (no CSV written).
+// `substeps` > 0 integrates each step in that many sub-steps instead of the
+// number the record's rates call for.
 CoreRunOutput runCore(const TransferRecord &record, lumo::EmissionEvaluation evaluation,
-                      const char *csvPath = nullptr);
+                      const char *csvPath = nullptr, int substeps = 0);
 
 // The same run keeping only the results, as a benchmark times it.
 lumo::ExposureResults runCoreResults(const TransferRecord &record,

@@ -61,10 +61,13 @@ int32_t initRun(Scenario &scenario, const char *csvPath, const char *dumpPath) {
 }
 
 ExecutionResultsRecord finishRun(Scenario &scenario) {
-  for (int calls = 0; engine().oneLoop() <= 99.99; ++calls) {
+  for (int calls = 0;; ++calls) {
+    const double percent = engine().oneLoop();
+    if (percent < 0.0) throw std::runtime_error("run failed");
+    if (percent > 99.99) break;
     if (calls > 10'000'000) throw std::runtime_error("run does not finish");
   }
-  engine().getValues();
+  if (engine().getValues() != 1) throw std::runtime_error("no results");
   return scenario.record.ExecutionResultsRecord;
 }
 
@@ -89,6 +92,16 @@ std::string readFile(const std::string &path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+bool isOpenInThisProcess(const std::string &path) {
+  const std::filesystem::path file = std::filesystem::weakly_canonical(path);
+  std::error_code error;
+  for (const auto &fd : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+    const std::filesystem::path target = std::filesystem::read_symlink(fd.path(), error);
+    if (!error && target == file) return true;
+  }
+  return false;
 }
 
 std::vector<std::vector<std::string>> readCsv(const std::string &path) {

@@ -59,7 +59,8 @@ struct Scenario {
 // Initialises the scenario's run (1 or 0 as _InitLmuo returns).
 int32_t initRun(Scenario &scenario, const char *csvPath = nullptr, const char *dumpPath = nullptr);
 
-// Runs an initialised run to its end and returns its results.
+// Runs an initialised run to its end and returns its results; throws when
+// the run fails.
 ExecutionResultsRecord finishRun(Scenario &scenario);
 
 // initRun + finishRun; the run must be accepted.
@@ -77,6 +78,9 @@ class TempDir {
 };
 
 std::string readFile(const std::string &path);
+
+// True while this process holds a file descriptor for the file at path.
+bool isOpenInThisProcess(const std::string &path);
 
 // The CSV's lines (without CR LF) split into fields.
 std::vector<std::vector<std::string>> readCsv(const std::string &path);

@@ -115,8 +115,12 @@ class Run {
       if (t + h > target) h = target - t;
       const double s = t + h;
       if (!(s > t)) return target;
-      rk4(t, h);
-      saturate();
+      // The step in in.substeps equal parts, each limited by the saturation.
+      const Real part = Real(h) / in_.substeps;
+      for (int j = 0; j < in_.substeps; ++j) {
+        rk4(Real(t) + j * part, part);
+        saturate();
+      }
       bookkeeping(s, h);
       t = s;
     }
@@ -149,9 +153,8 @@ class Run {
     }
   }
 
-  void rk4(double t, double h) {
+  void rk4(Real T, Real H) {
     const std::size_t m = x_.size();
-    const Real T = t, H = h;
     std::vector<Real> &k1 = k_[0], &k2 = k_[1], &k3 = k_[2], &k4 = k_[3], &y = k_[4];
     derivative(T, x_, k1);
     for (std::size_t i = 0; i < m; ++i) y[i] = x_[i] + H / 2 * k1[i];

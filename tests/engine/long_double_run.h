@@ -2,9 +2,10 @@
 // yardstick for the engine's accuracy. It follows the same scheme step for
 // step: the clock is advanced in double exactly as the engine's time loop
 // does (so that every step, mark and report falls where the engine's does),
-// and everything else — stage times, the emission term, the Runge-Kutta
-// stages, the saturation limit, the sums and windows of the bookkeeping and
-// the ten results — is computed in long double.
+// and everything else — sub-step and stage times, the emission term, the
+// Runge-Kutta stages, the saturation limit, the sums and windows of the
+// bookkeeping and the ten results — is computed in long double. Each step is
+// integrated in the inputs' number of equal sub-steps, as the engine does.
 //
 // The emission of finished increments is summed per node and rate constant
 // as A e^{-k(s - τ)}, re-based as increments finish: exact algebra, so a

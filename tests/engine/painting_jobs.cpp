@@ -47,4 +47,42 @@ std::unique_ptr<lumo::LumoTransfer> makePaintingJob(PaintingJob job, int days,
   return scenario;
 }
 
+const char *fastHouseName(FastHouse house) {
+  switch (house) {
+    case FastHouse::kAirExchange350PerHour:
+      return "AirExchange350PerHour";
+    case FastHouse::kVolume15_6CubicFeet:
+      return "Volume15_6CubicFeet";
+    case FastHouse::kInterzonal1_6e6PerHour:
+      return "Interzonal1_6e6PerHour";
+  }
+  return "";
+}
+
+std::unique_ptr<lumo::LumoTransfer> makeFastHouse(FastHouse house, int days,
+                                                  const std::string &programDirectory) {
+  auto scenario = std::make_unique<lumo::LumoTransfer>(programDirectory);
+  lumo::TFileChemical chemicals(chemicalListFile());
+  lumo::SetStartupScenario(*scenario, chemicals);
+  lumo::rules::ApplyBuildingChoice(*scenario, lumo::BldgType::House, /*part=*/true);
+  lumo::ScenarioRecord &r = scenario->ScenarioRecord;
+  switch (house) {
+    case FastHouse::kAirExchange350PerHour:
+      r.AirExchangeRate = 350.0;
+      break;
+    case FastHouse::kVolume15_6CubicFeet:
+      r.BldgVolume = 15.6;
+      break;
+    case FastHouse::kInterzonal1_6e6PerHour:
+      r.InterzonalAirflow = 1.6e6;
+      break;
+  }
+  scenario->SetDefaultEmissions();
+  if (lumo::rules::ApplyRunLength(*scenario, days)) {
+    throw std::invalid_argument("run length out of range");
+  }
+  scenario->FillTransferRecord();
+  return scenario;
+}
+
 }  // namespace lumo_test

@@ -28,4 +28,15 @@ std::string chemicalListFile();
 std::unique_ptr<lumo::LumoTransfer> makePaintingJob(PaintingJob job, int days,
                                                     const std::string &programDirectory);
 
+// The program's house scenario with one bedroom painted, one building input
+// typed far beyond what a 30-second step resolves: 350 air changes an hour
+// (the interzonal airflow kept), a building of 15.6 ft³, or an interzonal
+// airflow of 1.6e6 ft³/hour.
+enum class FastHouse { kAirExchange350PerHour, kVolume15_6CubicFeet, kInterzonal1_6e6PerHour };
+
+const char *fastHouseName(FastHouse house);
+
+std::unique_ptr<lumo::LumoTransfer> makeFastHouse(FastHouse house, int days,
+                                                  const std::string &programDirectory);
+
 }  // namespace lumo_test

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <string>
 
 #include "engine_harness.h"
 
@@ -163,6 +164,16 @@ TEST(EngineInterface, HelpTexts) {
                "different types of paint.");
   EXPECT_STREQ(engine().helpString(15), engine().helpString(4));
   EXPECT_STRNE(engine().helpString(23), engine().helpString(25));
+  // The texts name what the program has: runs of up to 999 days, and no tabs
+  // but the Execution screen.
+  EXPECT_NE(std::string(engine().helpString(20)).find("1 to 999 days"), std::string::npos);
+  for (int i = 0; i < LUMO32_HELP_COUNT; ++i) {
+    const std::string text = engine().helpString(i);
+    EXPECT_EQ(text.find("365 days"), std::string::npos) << i;
+    EXPECT_EQ(text.find(" tab"), std::string::npos) << i;
+    EXPECT_EQ(text.find(" Tab"), std::string::npos) << i;
+  }
+  EXPECT_NE(std::string(engine().helpString(23)).find("Execution screen"), std::string::npos);
   EXPECT_STREQ(engine().helpString(26), "");
   EXPECT_STREQ(engine().helpString(-1), "");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "engine_harness.h"
 
@@ -78,6 +79,28 @@ TEST(OutputFiles, AbandonedRunKeepsEveryRowWritten) {
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[4][0], "0.125");
   engine().getValues();
+}
+
+TEST(OutputFiles, DiscardedRunClosesItsCsvAtOnce) {
+  TempDir dir;
+  const std::string csv = dir.file("run.csv");
+  Scenario s;
+  s.zone1C = 2;
+  s.record.ExecutionResultsRecord.Cpeak = -5;
+  ASSERT_EQ(initRun(s, csv.c_str()), 1);
+  for (int i = 0; i < 3; ++i) engine().oneLoop();
+  EXPECT_TRUE(isOpenInThisProcess(csv));
+
+  EXPECT_EQ(engine().init(nullptr, nullptr, nullptr), 0);
+  EXPECT_FALSE(isOpenInThisProcess(csv));
+  const std::string text = readFile(csv);
+  ASSERT_EQ(readCsv(csv).size(), 5u);  // header, start row, three reports
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+  EXPECT_TRUE(std::filesystem::remove(csv));
+
+  EXPECT_EQ(engine().oneLoop(), 100.0);  // no run left
+  EXPECT_EQ(engine().getValues(), 1);
+  EXPECT_EQ(s.record.ExecutionResultsRecord.Cpeak, -5);
 }
 
 TEST(OutputFiles, InputDumpIsByteExact) {

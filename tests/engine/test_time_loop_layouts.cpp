@@ -77,5 +77,20 @@ TEST(TimeLoopLayouts, NoSinksInTheirOwnLoopMatchTheGeneralLoop) {
   }
 }
 
+TEST(TimeLoopLayouts, SubStepsInTheirOwnLoopsMatchTheGeneralLoop) {
+  for (int zones : {1, 2}) {
+    for (int sinks : {0, 6}) {
+      Scenario usual = ventilatedBuilding(zones);
+      usual.volume1 = 0.1f;  // 280 or 680 m³/day leave it: 2 or 5 sub-steps at least
+      for (int i = 0; i < sinks; ++i) {
+        usual.langmuirSinks.push_back({2, 1, 0.02f + 0.01f * i, 500.0f * i, 1.0f + i, 0.5f * i});
+      }
+      Scenario other = usual;
+      other.langmuirSinks.push_back({2, 5, 3, 1e9f, 4, 2});  // zone 5: not in the run
+      expectSameRuns(usual, other);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lumo_test

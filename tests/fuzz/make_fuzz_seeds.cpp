@@ -1,8 +1,9 @@
 // make_fuzz_seeds FOLDER CHEMICAL-LIST: writes seed inputs for every fuzz
 // target into FOLDER/<target>/: the default scenarios (and a few variants
 // with sinks, alkyd paint and other persons) as scenario inputs and as
-// engine records, the chemical list and variants of its layout, grid files
-// as the grid saves them, and typical number texts, formats and masks.
+// engine records, the concentration files of two short runs, the chemical
+// list and variants of its layout, grid files as the grid saves them, and
+// typical number texts, formats and masks.
 // The committed corpora were merged from these (see the README).
 #include <cstdio>
 #include <exception>
@@ -10,11 +11,13 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "default_scenario.h"
 #include "default_scenarios.h"
 #include "engine_record_input.h"
+#include "lumo32.h"
 #include "lumo_transfer.h"
 #include "scenario_input.h"
 #include "scenario_rules.h"
@@ -130,6 +133,43 @@ void Scenarios(const std::string &chemicalList) {
     scenario.CalcSinkAreas();
     scenario.SetPaintDurationGrid();
     ScenarioSeeds(scenario, folder, "variant-" + name, index++);
+  }
+
+  // Concentration files of one-day runs: two zones with sinks, one zone.
+  for (const auto &[name, building, part] : {std::tuple{"two-zones-sinks", BldgType::House, true},
+                                             std::tuple{"one-zone", BldgType::Apartment, false}}) {
+    LumoTransfer scenario(folder.string());
+    SetStartupScenario(scenario, chemicals);
+    rules::ApplyBuildingChoice(scenario, building, part);
+    scenario.SetSink(SinkModelType::Reversible);
+    for (int i = 0; i < SinkBlock::kSinks; ++i)
+      scenario.ScenarioRecord.Sinks.AdsorptionRate[i] = 0.2;
+    scenario.ScenarioRecord.RunLength = 1;
+    scenario.ScenarioRecord.ReportInterval = 30;
+    scenario.SetDefaultEmissions();
+    scenario.CalcSinkAreas();
+    scenario.SetPaintDurationGrid();
+    scenario.FillTransferRecord();
+    TransferRecord record = scenario.Record();
+    const std::string csv = (folder / "run.CSV").string();
+    if (_InitLmuo(&record, nullptr, csv.c_str()) != 1) throw std::runtime_error("no run");
+    while (_OneLoop() < 100.0) {
+    }
+    _GetValues();
+    const std::string text = ReadAll(csv);
+    for (std::uint8_t points : {0, 8}) {
+      FuzzWriter out;
+      out.U8(points);
+      out.F64(scenario.ScenarioRecord.MolecularWeight);
+      out.Bytes(text);
+      Seed("concentration_csv", std::string(name) + (points ? "-thinned" : ""), out.Text());
+    }
+    // A last row still being written.
+    FuzzWriter out;
+    out.U8(0);
+    out.F64(0.0);
+    out.Bytes(text.substr(0, text.size() - 7));
+    Seed("concentration_csv", std::string(name) + "-cut", out.Text());
   }
 
   // Files of the wrong sizes, given as they lie on disk.

@@ -10,13 +10,13 @@ build=$1
 seconds=$2
 only=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(scenario engine_record chemicals grid number_text)
+targets=(scenario engine_record chemicals grid number_text concentration_csv)
 
 # The scenario input holds a whole record and up to 800 schedule rows.
 max_len() {
   case $1 in
     scenario) echo 110000 ;;
-    chemicals | grid) echo 16384 ;;
+    chemicals | grid | concentration_csv) echo 16384 ;;
     *) echo 4096 ;;
   esac
 }

@@ -19,7 +19,6 @@
 #include "engine_run_inputs.h"
 #include "fuzz_support.h"
 #include "lumo_transfer.h"
-#include "platform.h"
 #include "scenario_check.h"
 #include "scenario_input.h"
 #include "scenario_rules.h"

@@ -3,6 +3,10 @@
 #   make run    build and run the main job
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# `make fuzz`: each fuzz target for FUZZ_SECONDS, or only FUZZ_TARGET.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGET  ?=
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
@@ -10,7 +14,7 @@ export QT_QPA_PLATFORM ?= offscreen
 export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test test-main test-asan bench run screenshots format clean
+.PHONY: all deps configure build test test-main test-asan bench run screenshots format fuzz clean
 
 all: build
 
@@ -23,6 +27,12 @@ $(BUILD)/build.ninja: | deps
 $(ASAN_BUILD)/build.ninja: | deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DLUMO_WITH_QT=OFF -DLUMO_SANITIZE=ON -DLUMO_BENCH=OFF
+
+# The fuzz targets: clang and libFuzzer, without the desktop program (the
+# grid and number-text targets take Qt Core only).
+$(FUZZ_BUILD)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DLUMO_WITH_QT=OFF -DLUMO_FUZZ=ON -DLUMO_BENCH=OFF
 
 configure: $(BUILD)/build.ninja
 
@@ -37,6 +47,10 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout 900
 
 test: test-main test-asan
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	bash tests/fuzz/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGET)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && { "$$b" || exit 1; }; done; true
@@ -55,4 +69,4 @@ format:
 	@git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 #include <optional>
 
@@ -45,6 +46,13 @@ QString WriteGridFile(const GridFileData &data) {
   return out;
 }
 
+QString DecodeGridFileText(const QByteArray &bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) text = QString::fromLatin1(bytes);
+  return text;
+}
+
 GridFileReading ReadGridFile(const QString &text) {
   GridFileReading reading;
   QStringList lines = text.split(u'\n');
@@ -68,6 +76,11 @@ GridFileReading ReadGridFile(const QString &text) {
         if (line.isEmpty()) return fail(n, Tr("the first line holds no cell delimiter"));
         if (line[0].isDigit() || line[0] == u'-' || line[0] == u'+') {
           return fail(n, Tr("a digit or sign cannot be the cell delimiter"));
+        }
+        // A saved file could not give these back: a carriage return ends
+        // the line, and a byte-order mark at the start is not read as text.
+        if (line[0] == u'\r' || line[0] == QChar(0xFEFF)) {
+          return fail(n, Tr("a carriage return or byte-order mark cannot be the cell delimiter"));
         }
         d = line[0];
         reading.steps.append({GridFileStep::Delimiter, 0, 0, QString(d)});

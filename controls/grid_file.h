@@ -13,10 +13,12 @@
 //
 // Reading turns the lines into steps that the grid applies in order. A
 // malformed line (a number that does not read, a size beyond the limits
-// below, a cell outside the declared size) stops the reading: the steps
-// before it stand and the error names the line.
+// below, a cell outside the declared size, a delimiter that is a digit, a
+// sign, a carriage return or a byte-order mark) stops the reading: the
+// steps before it stand and the error names the line.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -50,6 +52,10 @@ struct GridFileData {
 
 // The file's text, lines ended by "\n".
 QString WriteGridFile(const GridFileData &data);
+
+// A grid file's bytes as text: UTF-8 (as WriteGridFile's text is saved), or
+// Latin-1 when the bytes are not valid UTF-8.
+QString DecodeGridFileText(const QByteArray &bytes);
 
 struct GridFileStep {
   enum Kind {

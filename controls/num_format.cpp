@@ -102,6 +102,9 @@ QString FixedOrScientific(double v, int digits, int decimals, const QLocale &pla
 double RoundToDecimals(double v, int decimals, bool rounding) {
   if (!std::isfinite(v)) return v;
   const double scale = std::pow(10.0, decimals);
+  // So few decimals (below about -323) that the step 10^-decimals is beyond
+  // every double: the nearest multiple of it is zero.
+  if (scale == 0) return std::copysign(0.0, v);
   const double scaled = v * scale;
   if (!std::isfinite(scaled)) return v;
   // nearbyint rounds halves to even in the default rounding mode.

@@ -12,7 +12,9 @@ namespace lumo::controls {
 
 // v scaled by 10^decimals, then rounded to the nearest integer with halves
 // going to the even neighbour (rounding on) or truncated toward zero
-// (rounding off), and scaled back.
+// (rounding off), and scaled back. Negative decimals round to tens,
+// hundreds, ...; a value that cannot be scaled is returned as it is, and a
+// step beyond every double gives zero.
 double RoundToDecimals(double v, int decimals, bool rounding);
 
 // v formatted with a display mask of up to three sections separated by

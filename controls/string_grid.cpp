@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStringDecoder>
 #include <QStyledItemDelegate>
 
 #include "grid_file.h"
@@ -40,13 +39,6 @@ namespace {
 
 constexpr Qt::ItemFlags kEditableFlags =
     Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-
-QString DecodeText(const QByteArray &bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  QString text = utf8(bytes);
-  if (utf8.hasError()) text = QString::fromLatin1(bytes);
-  return text;
-}
 
 }  // namespace
 
@@ -260,7 +252,7 @@ bool TqvStringGrid::LoadFromFile(const QString &fileName) {
   }
   if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
   EndEditing();
-  const GridFileReading reading = ReadGridFile(DecodeText(file.readAll()));
+  const GridFileReading reading = ReadGridFile(DecodeGridFileText(file.readAll()));
   for (const GridFileStep &step : reading.steps) {
     switch (step.kind) {
       case GridFileStep::Delimiter:

@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   clang-format xvfb xauth fonts-dejavu-core poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

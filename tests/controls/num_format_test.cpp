@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <cmath>
 
 #include "number_syntax.h"
 
@@ -30,6 +31,17 @@ TEST(DisplayMask, RoundsHalvesToEvenOrTruncates) {
   EXPECT_EQ(Show(-2.5, "#,##0", 0, true), "-2");
   EXPECT_EQ(Show(0.125, "0.00", 2, true), "0.12");
   EXPECT_EQ(Show(0.375, "0.00", 2, true), "0.38");
+}
+
+TEST(DisplayMask, RoundsToTensAndKeepsValuesItCannotScale) {
+  EXPECT_EQ(RoundToDecimals(1250.0, -2, true), 1200.0);
+  EXPECT_EQ(RoundToDecimals(1299.0, -2, false), 1200.0);
+  EXPECT_EQ(RoundToDecimals(1.0e300, 20, true), 1.0e300);
+  // A step of 10^400 is beyond every double: the nearest multiple is zero,
+  // never NaN.
+  EXPECT_EQ(RoundToDecimals(1234.5, -400, true), 0.0);
+  EXPECT_EQ(RoundToDecimals(-1234.5, -692014262, false), 0.0);
+  EXPECT_TRUE(std::signbit(RoundToDecimals(-1234.5, -400, true)));
 }
 
 TEST(DisplayMask, GroupsDigitsAndLimitsDecimals) {

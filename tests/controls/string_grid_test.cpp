@@ -140,6 +140,13 @@ TEST_F(StringGridTest, MalformedFilesStopWithAMessageAndKeepWhatWasApplied) {
       {"row not a number", "|\n4|3\n16\n\n\nTop\n1|2|ok\n2|x|bad\n", 4, true},
       {"huge height", "|\n4|3\n16\n\n\nTop\n1|2|ok\nRow 1 Height: 99999999999\n", 4, true},
       {"no delimiter", "\n4|3\n", 0, false},
+      // Saved again, the grid of either file could not be read back: its
+      // delimiter would be taken for a line end or a byte-order mark.
+      {"carriage return as delimiter", "\r\r\n4\r3\r\n16\r\n\r\n\r\nTop\r\n1\r2\rok\r\n", 0, false},
+      {"byte-order mark as delimiter",
+       "\xEF\xBB\xBF\xEF\xBB\xBF\n4\xEF\xBB\xBF"
+       "3\n",
+       0, false},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);

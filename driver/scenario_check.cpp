@@ -22,6 +22,14 @@ std::string Num(double v) {
   return buf;
 }
 
+// A cell's text as the sentence quotes it: a file may hold any bytes, and a
+// control character (a NUL would end the message) shows as "?".
+std::string Quoted(std::string text) {
+  for (char &ch : text)
+    if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f) ch = '?';
+  return text;
+}
+
 // Collects the first problem; every check after it is skipped.
 class Checker {
  public:
@@ -87,14 +95,14 @@ void CheckSchedule(Checker &c, const PaintDurationGrid &g) {
       if (!c.Ok()) return 0.0;
       auto v = g.CellNumber(column, r);
       if (!v || *v < lo || *v > hi || (whole && *v != std::floor(*v)))
-        c.Fail(row + " the " + what + " reads \"" + g.Cell(column, r) + "\"; it must be " +
+        c.Fail(row + " the " + what + " reads \"" + Quoted(g.Cell(column, r)) + "\"; it must be " +
                (whole ? "a whole number" : "a number") + " from " + Num(lo) + " to " + Num(hi) +
                ".");
       return v.value_or(0.0);
     };
     auto day = [&](int column, const char *what) {
       if (c.Ok() && DaytoInt(g.Cell(column, r)) < 0)
-        c.Fail(row + " the " + what + " reads \"" + g.Cell(column, r) +
+        c.Fail(row + " the " + what + " reads \"" + Quoted(g.Cell(column, r)) +
                "\"; it must be one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.");
     };
     cell(G::kZone, "zone", 0, 2, true);

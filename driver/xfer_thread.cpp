@@ -12,6 +12,9 @@ namespace lumo {
 
 struct XferThread::Job {
   std::thread previous;
+  // The previous run's control: its worker may have been taken by Wait(),
+  // which joins it on another thread; this worker then waits for it to exit.
+  std::shared_ptr<Control> previousControl;
   EngineRunInputs inputs;
   std::string libraryDirectory;
   RunNotifications *owner = nullptr;
@@ -35,6 +38,7 @@ RunId XferThread::Start(EngineRunInputs inputs, RunNotifications &owner, std::st
   }
   auto job = std::make_shared<Job>();
   job->previous = std::move(worker_);
+  job->previousControl = current_;
   job->inputs = std::move(inputs);
   job->libraryDirectory = libraryDirectory_;
   job->owner = &owner;
@@ -98,7 +102,10 @@ void XferThread::Work(std::shared_ptr<Job> job) {
   };
   // Nothing may escape a thread; the owner's handlers are its own code.
   try {
-    if (job->previous.joinable()) job->previous.join();
+    if (job->previous.joinable())
+      job->previous.join();
+    else if (job->previousControl)
+      job->previousControl->exited.wait(false);
     RunSteps(*job, end);
   } catch (const std::exception &e) {
     std::string what = e.what();
@@ -114,6 +121,7 @@ void XferThread::Work(std::shared_ptr<Job> job) {
   }
   control.ended = true;
   control.exited = true;
+  control.exited.notify_all();
 }
 
 void XferThread::RunSteps(Job &job, const EndFn &end) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "report_format.h"
 
@@ -93,17 +94,28 @@ PlotRange RangeOf(const std::vector<PlotCurve> &curves, bool logAxis) {
   }
   PlotRange r;
   if (!(xMin <= xMax)) return logAxis ? PlotRange{0, 1, 1e-6, 1} : PlotRange{};
-  r.xMin = xMin;
-  r.xMax = xMax > xMin ? xMax : xMin + 1;
+  // A range must be finite and have a width, even for values at the ends of
+  // what a double holds (a file edited by hand, a tiny molecular weight).
+  constexpr double kMax = std::numeric_limits<double>::max();
+  auto widen = [](double lo, double hi, double width) {
+    if (hi > lo) return std::pair{lo, hi};
+    if (lo + width > lo && std::isfinite(lo + width)) return std::pair{lo, lo + width};
+    return std::pair{lo - width, lo};
+  };
+  std::tie(r.xMin, r.xMax) = widen(xMin, xMax, std::max(1.0, std::fabs(xMin) * 1e-6));
   if (logAxis) {
-    const double top = std::ceil(std::log10(yMax));
-    const double bottom = std::max(std::floor(std::log10(yMin)), top - kLogDecades);
+    // Decades a double can show without running to zero or infinity.
+    const double top = std::clamp(std::ceil(std::log10(yMax)), -306.0, 308.0);
+    const double bottom = std::max({std::floor(std::log10(yMin)), top - kLogDecades, -307.0});
     r.yMin = std::pow(10.0, bottom);
-    r.yMax = std::pow(10.0, top);
-    if (r.yMax <= r.yMin) r.yMax = r.yMin * 10;
+    // Above 1e308 the next decade is beyond a double: the largest one ends it.
+    r.yMax = top >= 308.0 ? kMax : std::pow(10.0, top);
+    if (r.yMax <= r.yMin) r.yMax = std::min(r.yMin * 10, kMax);
   } else {
     r.yMin = std::min(0.0, yMin);
-    r.yMax = yMax > r.yMin ? yMax + 0.05 * (yMax - r.yMin) : r.yMin + 1;
+    const double margin = 0.05 * (yMax / 2 - r.yMin / 2) * 2;  // no overflow on the way
+    r.yMax = yMax > r.yMin ? std::min(yMax + margin, kMax) : r.yMin + 1;
+    std::tie(r.yMin, r.yMax) = widen(r.yMin, r.yMax, std::max(1.0, std::fabs(r.yMin) * 1e-6));
   }
   return r;
 }

@@ -121,6 +121,15 @@ TEST_F(ScenarioCheck, ScheduleCellsMustReadAsWhatTheyStandFor) {
     EXPECT_NE(Problem().find(c.expected), std::string::npos) << Problem();
     g = saved;
   }
+  // A cell holding control characters (a NUL would end the sentence the user
+  // sees) is quoted with them shown as "?", and the range still follows.
+  g.SetCell(G::kStartMinute, 1, std::string("\xc3\xb7\0", 3));
+  EXPECT_NE(Problem().find(
+                "the start minute reads \"\xc3\xb7?\"; it must be a whole number from 0 to 59"),
+            std::string::npos)
+      << Problem();
+  EXPECT_EQ(EScenarioCheck(Problem()).what(), Problem());
+  g = saved;
   g.RowCount = 801;
   EXPECT_NE(Problem().find("801 rows"), std::string::npos) << Problem();
   g.RowCount = -1;

@@ -72,14 +72,19 @@ RunOutcome RunBounded(TransferRecord &record, const char *dumpFileName, const ch
       Require(outcome.getValuesAnswer == 0, "_GetValues answers 0 after a failed run");
       Require(!written, "a failed run writes no results");
     } else if (outcome.getValuesAnswer == 1) {
-#if LUMO_FUZZ_REQUIRE_FINITE_RESULTS
       Require(AllFinite(outcome.results), "a run that does not fail reports finite results");
-#endif
     } else {
       Require(outcome.getValuesAnswer == 0, "_GetValues answers 0 or 1");
       Require(!written, "_GetValues that answers 0 writes no results");
     }
-  } else {
+  }
+  if (outcome.failed) {
+    // A failed run keeps its answer until the run is discarded.
+    const double again = _OneLoop();
+    Require(again == LUMO32_RUN_FAILED || again == LUMO32_CSV_WRITE_FAILED,
+            "a failed run keeps answering its failure");
+  }
+  if (!outcome.complete || outcome.getValuesAnswer != 1) {
     Require(_InitLmuo(nullptr, nullptr, nullptr) == 0, "_InitLmuo(NULL) answers 0");
   }
   Require(_OneLoop() == 100.0, "after the run no run is left");

@@ -38,12 +38,6 @@ void CheckPlot(const ConcentrationTable &table, ConcUnit unit, double molecularW
       Require(!logAxis || p.y() > 0, "a logarithmic curve's points are positive");
     }
   }
-  // Times and concentrations near the ends of the double range (a file can
-  // hold them, the engine never writes them) give an infinite or empty axis
-  // range: reported (found/concentration_csv), left out here.
-  for (const PlotCurve &curve : curves)
-    for (const QPointF &p : curve.points)
-      if (std::fabs(p.x()) > 1e15 || std::fabs(p.y()) > 1e300) return;
   const PlotRange r = RangeOf(curves, logAxis);
   Require(std::isfinite(r.xMin) && std::isfinite(r.xMax) && std::isfinite(r.yMin) &&
               std::isfinite(r.yMax),

@@ -228,3 +228,32 @@ TEST(PlotNotes, AreDrawnOnTheChartItself) {
 
 }  // namespace
 }  // namespace lumo::report
+
+namespace lumo::report {
+namespace {
+
+// Values at the ends of what a double holds (a file edited by hand, a
+// scenario with a molecular weight of 6e-308) still give finite ranges with
+// a width, on both axes.
+TEST(PlotRange, IsFiniteAndHasAWidthForExtremeValues) {
+  const std::vector<std::pair<QPointF, QPointF>> cases = {
+      {{0.375, 1.7e308}, {1.0, 1.0}},           // ppm near the largest double
+      {{1e300, 1.0}, {1e300, 2.0}},             // one time, far out
+      {{-1.7e308, 1e-320}, {1.7e308, 1e-318}},  // every time, subnormal values
+  };
+  for (const auto &[a, b] : cases) {
+    for (bool log : {false, true}) {
+      const PlotRange r = RangeOf({PlotCurve{QStringLiteral("c"), {a, b}}}, log);
+      SCOPED_TRACE(QStringLiteral("%1 %2 log %3").arg(a.x()).arg(a.y()).arg(log).toStdString());
+      for (double v : {r.xMin, r.xMax, r.yMin, r.yMax}) EXPECT_TRUE(std::isfinite(v)) << v;
+      EXPECT_LT(r.xMin, r.xMax);
+      EXPECT_LT(r.yMin, r.yMax);
+      if (log) {
+        EXPECT_GT(r.yMin, 0.0);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumo::report

@@ -69,12 +69,16 @@ int main(int argc, char **argv) {
   TfrmPrint sinkReport(nullptr, &withSinks);
   sinkReport.show();
   ok &= Save(sinkReport, out, "report_page1_reversible_sinks.png");
+  // Its inputs are not those of the run: its page 2 has no results.
+  sinkReport.ShowPage2();
+  ok &= Save(sinkReport, out, "report_page2_no_results.png");
 
   // The concentration file the plot reads, kept beside the pictures.
   const QString csv = QString::fromUtf8(scenario->GetCSVName());
   QFile::remove(out.filePath(QStringLiteral("default_run.CSV")));
   QFile::copy(csv, out.filePath(QStringLiteral("default_run.CSV")));
-  TfrmConcentrationPlot plot(nullptr, csv, scenario->ScenarioRecord.MolecularWeight);
+  TfrmConcentrationPlot plot(nullptr, csv, scenario->ScenarioRecord.MolecularWeight,
+                             scenario->ScenarioRecord.RunLength);
   plot.resize(900, 600);
   plot.show();
   ok &= Save(plot, out, "concentration_plot.png");

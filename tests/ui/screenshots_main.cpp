@@ -1,5 +1,6 @@
 // Saves PNGs of the main window for review by eye: each of the five pages
-// with the factory defaults, and the Execution page after a finished run.
+// with the factory defaults, and the Execution page after a finished run,
+// with an input changed after it, and after a run stopped part way.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -49,6 +50,24 @@ int main(int argc, char **argv) {
   timer.start();
   while (window.Running() && timer.elapsed() < 120000) QApplication::processEvents();
   Shoot(window, out, QStringLiteral("ui_main_5_after_run"));
+
+  // An input changed after the run: the results are marked out of date.
+  auto &record = window.State().ScenarioRecord;
+  record.PaintWeightFraction = 0.02;
+  window.ShowState();
+  Shoot(window, out, QStringLiteral("ui_main_6_out_of_date"));
+
+  // A long run stopped part way.
+  record.RunLength = 365;
+  record.ReportInterval = 1;
+  window.ShowState();
+  auto *execute = window.findChild<QPushButton *>(QStringLiteral("btnExecute"));
+  execute->click();
+  timer.restart();
+  while (window.Running() && timer.elapsed() < 300) QApplication::processEvents();
+  if (window.Running()) execute->click();
+  while (!window.State().Worker().Idle() && timer.elapsed() < 10000) QApplication::processEvents();
+  Shoot(window, out, QStringLiteral("ui_main_7_stopped"));
   for (const auto &m : messages.Messages()) qWarning("message: %s", qPrintable(m.text));
   return window.Running() ? 1 : 0;
 }

@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QToolButton>
 
 #include "lumo_errors.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "platform.h"
+#include "schedule_fit.h"
 #include "ui_main_window.h"
 #include "ui_page_paint_chemical.h"
 
@@ -125,6 +127,18 @@ bool TfrmMain::OpenFrom(const QString &path) {
   buildingGuard_ = false;
   // The file's results are shown for what they are (results_view.h).
   ResetRunDisplay();
+  if (!ScheduleFits(State_->ScenarioRecord)) {
+    // A file may hold a painting too long for the schedule: say so now, not
+    // at the first change or at Execute.
+    ShowMessage(this, tr("Painting Limits exceeded"),
+                tr("This scenario cannot run as it is: its painting needs %1 days of priming and "
+                   "painting, and the painting schedule holds at most 800 days of work. Use a "
+                   "smaller painted volume, fewer coats, a larger coverage, more painters, higher "
+                   "application rates or more hours a day.")
+                    .arg(QLocale().toString(
+                        static_cast<qlonglong>(ScheduleDaysNeeded(State_->ScenarioRecord)))),
+                MsgIcon::Warning, MsgButton::Ok);
+  }
   if (ChemicalNotListed()) {
     ShowMessage(this, tr("Note"),
                 tr("The chemical \"%1\" of this scenario is not in the chemical list "

@@ -249,3 +249,24 @@ TEST_F(Limits, AStandardBoxTheScheduleCannotHoldIsRefusedInItsDialog) {
 
 }  // namespace
 }  // namespace lumo::test
+
+namespace lumo::test {
+namespace {
+
+// A file may hold a painting the schedule cannot hold: opening it says so at
+// once, with the days it needs, rather than at the first change or Execute.
+TEST_F(MainWindowTest, OpeningAScenarioWhosePaintingDoesNotFitSaysSo) {
+  TLumoState big;
+  big.ScenarioRecord.BldgVolume = 5e7;  // written by hand: the dialogs refuse it
+  big.SaveState(dir->filePath("big.vkx").toStdString());
+  chosenFile = dir->filePath("big.vkx");
+  window->Open1Click();
+  ASSERT_GE(messages.Count(), 1);
+  EXPECT_EQ(messages.Messages()[0].caption, "Painting Limits exceeded");
+  EXPECT_TRUE(messages.Messages()[0].text.contains("needs 4,121 days of priming and painting"))
+      << messages.Messages()[0].text.toStdString();
+  EXPECT_EQ(window->windowTitle(), "Lumora (LUMO)- [" + chosenFile + "]");
+}
+
+}  // namespace
+}  // namespace lumo::test

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   clang-format xvfb xauth fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
+  nlohmann-json3-dev libcli11-dev libboost-math-dev librandom123-dev
 )
 
 missing=()

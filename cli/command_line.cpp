@@ -1,75 +1,119 @@
 #include "command_line.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
 namespace lumo::cli {
 
-CommandLine ParseCommandLine(const std::vector<std::string> &args) {
-  CommandLine c;
-  bool onlyFiles = false;
-  for (const std::string &a : args) {
-    if (!onlyFiles && a == "--") {
-      onlyFiles = true;
-    } else if (!onlyFiles && (a == "--help" || a == "-h")) {
-      c.help = true;
-    } else if (!onlyFiles && a == "--json") {
-      c.json = true;
-    } else if (!onlyFiles && a == "--default") {
-      c.useDefault = true;
-    } else if (!onlyFiles && a.size() > 1 && a[0] == '-') {
-      c.error = "Unknown option " + a + " (see lumo-run --help)";
-      return c;
-    } else {
-      c.files.push_back(a);
-    }
-  }
-  if (!c.help && !c.useDefault && c.files.empty())
-    c.error = "Name at least one scenario file, or --default (see lumo-run --help)";
-  return c;
-}
+namespace {
 
-std::string UsageText() {
-  return R"(Usage: lumo-run [--json] SCENARIO.vkx...
-       lumo-run [--json] --default
-       lumo-run --help
+const char *const kDescription =
+    "Runs painting scenarios through the calculation engine without a window, exactly as the\n"
+    "desktop program runs them, and prints their results; or, with --monte-carlo, a\n"
+    "probabilistic assessment of one scenario.";
 
-Runs painting scenarios through the calculation engine without a window,
-exactly as the desktop program runs them, and prints their results.
+const char *const kFooter = R"(
+  SCENARIO.vkx  A scenario file saved by the program. Its schedule file (the name
+                with its last character replaced by "1", e.g. paint.vk1) must lie
+                beside it. The scenario runs with its own values and the painting
+                schedule as saved.
+  --default     Runs the program's start-up scenario: the factory defaults with the
+                chemical TMPD-MIB from the chemical list Chems.dat in the program's
+                folder. Scenario files named as well run after it.
+  --json        Prints the results as JSON: for plain runs an array, one object per
+                scenario: "scenario" (the file), "chemical", "molecularWeight",
+                "results" (LADD, ADD, LADC, ADC, Cpeak, SingleEventDose, APDR,
+                APDRtime, C15min, C8hour as full-precision numbers), "ppm" (the five
+                concentrations in ppm), "csv" (the concentration file); a scenario
+                that failed has "error" with the message instead of the results.
 
-  SCENARIO.vkx  A scenario file saved by the program. Its schedule file
-                (the name with its last character replaced by "1", e.g.
-                paint.vk1) must lie beside it. The scenario runs with its own
-                values and the painting schedule as saved.
-  --default     Runs the program's start-up scenario: the factory defaults
-                with the chemical TMPD-MIB from the chemical list Chems.dat
-                in the program's folder. Scenario files named as well run
-                after it.
-  --json        Prints the results as a JSON array, one object per scenario:
-                "scenario" (the file), "results" (LADD, ADD, LADC, ADC, Cpeak,
-                SingleEventDose, APDR, APDRtime, C15min, C8hour as full-precision
-                numbers), "ppm" (the five concentrations in ppm), "csv" (the
-                concentration file); a scenario that failed has "error" with
-                the message instead of the results.
-  --help        Shows this text.
+Probabilistic assessment (--monte-carlo DIST.json with one scenario or --default):
+draws the inputs that DIST.json names from their distributions (Monte Carlo or
+Latin hypercube, a recorded seed), runs the scenario once per iteration in
+process on every core (no files per iteration), and prints for each result its
+mean, standard deviation, percentiles with 95 % confidence intervals, the
+probability of exceeding a reference value, the running estimates at N/4, N/2
+and N, and the sensitivity of each result to each input (Spearman, one at a
+time, Sobol indices) as DIST.json asks. The README documents DIST.json; its JSON
+Schema is assessment.schema.json beside the program. --json prints one object;
+--samples FILE.csv writes every iteration's drawn inputs and ten results;
+--threads N sets the number of threads (the output does not depend on it).
 
-Results are printed with their units in the program's format (three
-significant digits, e.g. 1.23E-004); the five concentrations are also given
-in ppm (24.453 x mg/m3 / molecular weight).
+Results are printed with their units in the program's format (three significant
+digits, e.g. 1.23E-004); the five concentrations are also given in ppm
+(24.453 x mg/m3 / molecular weight).
 
-Files written: the concentration time series beside each scenario (its name
-with the extension replaced by ".CSV"; for --default, lumo.CSV in the
+Files written by plain runs: the concentration time series beside each scenario
+(its name with the extension replaced by ".CSV"; for --default, lumo.CSV in the
 program's folder) and the diagnostic files emission.csv and xferlumo32.txt in
 the program's folder. The engine library liblumo32.so is loaded from the
 program's folder only.
 
-While running on a terminal a progress bar is shown on standard error.
-Ctrl+C stops the current run as the program's Stop button does (its CSV keeps
-the rows written so far) and ends lumo-run with status 130.
+While running on a terminal a progress bar is shown on standard error. Ctrl+C
+stops the current run as the program's Stop button does (its CSV keeps the rows
+written so far; an assessment reports the iterations done so far, marked as
+partial) and ends lumo-run with status 130.
 
 Exit status: 0 when every scenario ran; 1 when any could not be opened, was
-refused (a value outside the program's ranges, named in the message), found
-no engine library ("Could Not Load the LUMODLL") or was rejected by the
-engine ("Could Not Initialize the Calculations") - the remaining scenarios
-still run; 2 for a command line that cannot be used; 130 after Ctrl+C.
+refused (a value outside the program's ranges, named in the message), failed,
+found no engine library ("Could Not Load the LUMODLL") or was rejected by the
+engine ("Could Not Initialize the Calculations") - the remaining scenarios still
+run - or when the results could not be written out; 2 for a command line that
+cannot be used; 130 after Ctrl+C.
 )";
+
+struct Parser {
+  CLI::App app{kDescription, "lumo-run"};
+  CommandLine c;
+
+  Parser() {
+    app.set_help_flag("-h,--help", "Shows this text.");
+    app.add_flag("--json", c.json, "Prints the results as JSON.");
+    app.add_flag("--default", c.useDefault, "Runs the start-up scenario.");
+    app.add_option("--monte-carlo", c.monteCarlo,
+                   "A probabilistic assessment described by the distribution file DIST.json.")
+        ->type_name("DIST.json");
+    app.add_option("--threads", c.threads, "Threads of an assessment (default: every core).")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1024));
+    app.add_option("--samples", c.samples,
+                   "Writes every iteration's inputs and results of an assessment as CSV.")
+        ->type_name("FILE.csv");
+    app.add_option("files", c.files, "Scenario files saved by the program.")
+        ->type_name("SCENARIO.vkx");
+    app.footer(kFooter);
+    app.get_formatter()->column_width(26);
+  }
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string> &args) {
+  Parser p;
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 reads from the back
+  try {
+    p.app.parse(reversed);
+  } catch (const CLI::CallForHelp &) {
+    p.c.help = true;
+    return p.c;
+  } catch (const CLI::ParseError &e) {
+    p.c.error = std::string(e.what()) + " (see lumo-run --help)";
+    return p.c;
+  }
+  CommandLine &c = p.c;
+  if (!c.useDefault && c.files.empty()) {
+    c.error = "Name at least one scenario file, or --default (see lumo-run --help)";
+  } else if (!c.monteCarlo.empty() && c.files.size() + (c.useDefault ? 1 : 0) != 1) {
+    c.error = "--monte-carlo assesses one scenario: name one scenario file or --default";
+  } else if (c.monteCarlo.empty() && (c.threads != 0 || !c.samples.empty())) {
+    c.error = std::string(c.threads != 0 ? "--threads" : "--samples") +
+              " belongs to an assessment: add --monte-carlo DIST.json";
+  }
+  return c;
+}
+
+std::string UsageText() {
+  return Parser().app.help();
 }
 
 }  // namespace lumo::cli

@@ -1,8 +1,10 @@
 #include "result_report.h"
 
+#include <cmath>
 #include <cstdio>
 
-#include "json_writer.h"
+#include <nlohmann/json.hpp>
+
 #include "result_text.h"
 
 namespace lumo::cli {
@@ -31,35 +33,46 @@ std::string ResultText(const ScenarioOutcome &o) {
   return out + "  Concentrations: " + o.csv + "\n";
 }
 
+nlohmann::ordered_json Number(double value) {
+  // JSON has no infinities or NaN: a number that is not finite is null.
+  return std::isfinite(value) ? nlohmann::ordered_json(value) : nlohmann::ordered_json();
+}
+
+std::string DumpJson(const nlohmann::ordered_json &json) {
+  // Paths and names are UTF-8 as a rule; bytes that are not are replaced
+  // rather than stopping the output.
+  return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+nlohmann::ordered_json ResultsJson(const std::array<double, 10> &results) {
+  nlohmann::ordered_json out = nlohmann::ordered_json::object();
+  for (std::size_t i = 0; i < kResultFields.size(); ++i)
+    out[kResultFields[i].name] = Number(results[i]);
+  return out;
+}
+
 std::string ResultJson(const std::vector<ScenarioOutcome> &outcomes) {
-  std::string out = "[";
-  for (std::size_t k = 0; k < outcomes.size(); ++k) {
-    const ScenarioOutcome &o = outcomes[k];
-    out += k ? ",\n  {" : "\n  {";
-    out += "\"scenario\": " + JsonString(o.scenario);
+  nlohmann::ordered_json all = nlohmann::ordered_json::array();
+  for (const ScenarioOutcome &o : outcomes) {
+    nlohmann::ordered_json one;
+    one["scenario"] = o.scenario;
     if (o.ok) {
-      out += ", \"chemical\": " + JsonString(o.chemical);
-      out += ", \"molecularWeight\": " + JsonNumber(o.molecularWeight);
-      out += ",\n   \"results\": {";
+      one["chemical"] = o.chemical;
+      one["molecularWeight"] = Number(o.molecularWeight);
+      one["results"] = ResultsJson(o.results);
+      nlohmann::ordered_json ppm = nlohmann::ordered_json::object();
       for (std::size_t i = 0; i < kResultFields.size(); ++i)
-        out += std::string(i ? ", " : "") + "\"" + kResultFields[i].name +
-               "\": " + JsonNumber(o.results[i]);
-      out += "},\n   \"ppm\": {";
-      bool first = true;
-      for (std::size_t i = 0; i < kResultFields.size(); ++i) {
-        if (!kResultFields[i].concentration) continue;
-        out += std::string(first ? "" : ", ") + "\"" + kResultFields[i].name +
-               "\": " + JsonNumber(ToPpm(o.results[i], o.molecularWeight));
-        first = false;
-      }
-      out += "},\n   \"csv\": " + JsonString(o.csv);
+        if (kResultFields[i].concentration)
+          ppm[kResultFields[i].name] = Number(ToPpm(o.results[i], o.molecularWeight));
+      one["ppm"] = ppm;
+      one["csv"] = o.csv;
     } else {
-      out += ", \"error\": " + JsonString(o.error);
-      if (!o.csv.empty()) out += ", \"csv\": " + JsonString(o.csv);
+      one["error"] = o.error;
+      if (!o.csv.empty()) one["csv"] = o.csv;
     }
-    out += "}";
+    all.push_back(std::move(one));
   }
-  return out + (outcomes.empty() ? "]\n" : "\n]\n");
+  return DumpJson(all);
 }
 
 }  // namespace lumo::cli

@@ -2,6 +2,8 @@
 // the program's number format and units, or as JSON for other programs.
 #pragma once
 
+#include <array>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -16,5 +18,11 @@ std::string ResultText(const ScenarioOutcome &outcome);
 
 // A JSON array with one object per scenario.
 std::string ResultJson(const std::vector<ScenarioOutcome> &outcomes);
+
+// The pieces the JSON outputs share: a number (null when not finite), the
+// ten results under the engine's names, and the text of a document.
+nlohmann::ordered_json Number(double value);
+nlohmann::ordered_json ResultsJson(const std::array<double, 10> &results);
+std::string DumpJson(const nlohmann::ordered_json &json);
 
 }  // namespace lumo::cli

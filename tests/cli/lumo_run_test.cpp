@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <nlohmann/json.hpp>
 #include <filesystem>
 #include <thread>
 
@@ -108,20 +109,17 @@ TEST_F(LumoRun, RunsEveryScenarioAndReportsEachFailureByFile) {
   EXPECT_TRUE(Has(err, refused + ": The reporting interval is 0; it must be from 1 to 60")) << err;
 
   // Five objects in order; the two good ones have results and their CSVs.
-  std::vector<std::size_t> at;
-  for (const auto &f : {plain, missing, shortFile, refused, heavy}) {
-    at.push_back(out.find("{\"scenario\": \"" + f + "\""));
-    ASSERT_NE(at.back(), std::string::npos) << f << "\n" << out;
-  }
-  EXPECT_TRUE(std::is_sorted(at.begin(), at.end()));
+  const auto json = nlohmann::json::parse(out);
+  ASSERT_EQ(json.size(), 5u) << out;
+  const std::string files[] = {plain, missing, shortFile, refused, heavy};
+  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(json[i]["scenario"], files[i]);
+  for (std::size_t i : {1, 2, 3}) EXPECT_TRUE(json[i].contains("error")) << json[i];
   EXPECT_TRUE(fs::exists(dataDir.File("plain.CSV")));
   EXPECT_TRUE(fs::exists(dataDir.File("heavy.CSV")));
   EXPECT_FALSE(fs::exists(dataDir.File("refused.CSV")));
-  auto dose = [&](std::size_t from) {
-    std::size_t p = out.find("\"SingleEventDose\": ", from);
-    return std::stod(out.substr(p + 19));
-  };
-  EXPECT_NEAR(dose(at[4]) / dose(at[0]), 2.0, 0.2);
+  const double dose0 = json[0]["results"]["SingleEventDose"];
+  const double dose4 = json[4]["results"]["SingleEventDose"];
+  EXPECT_NEAR(dose4 / dose0, 2.0, 0.2);
 }
 
 TEST_F(LumoRun, AConcentrationFileThatCannotBeWrittenStopsTheScenarioBeforeItRuns) {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "command_line.h"
-#include "json_writer.h"
 #include "result_text.h"
 
 namespace lumo::cli {
@@ -21,11 +21,12 @@ TEST(ResultFormat, ThreeSignificantDigitsAndThreeExponentDigits) {
   EXPECT_DOUBLE_EQ(ToPpm(216.32, 216.32), 24.453);
 }
 
-TEST(ResultFormat, JsonEscapesAndRoundTrips) {
-  EXPECT_EQ(JsonString("a\"b\\c\nd\x01"), "\"a\\\"b\\\\c\\nd\\u0001\"");
-  EXPECT_EQ(JsonString("m³"), "\"m³\"");
-  EXPECT_EQ(std::stod(JsonNumber(0.1f)), double(0.1f));
-  EXPECT_EQ(JsonNumber(NAN), "null");
+TEST(ResultFormat, JsonNumbersRoundTripAndNonFiniteAreNull) {
+  EXPECT_EQ(nlohmann::json::parse(Number(0.1f).dump()).get<double>(), double(0.1f));
+  EXPECT_TRUE(Number(NAN).is_null());
+  EXPECT_TRUE(Number(-INFINITY).is_null());
+  // Text that is not UTF-8 (a path) is replaced rather than stopping the output.
+  EXPECT_NO_THROW(DumpJson(nlohmann::ordered_json(std::string("a\xff.vkx"))));
 }
 
 ScenarioOutcome Finished() {
@@ -60,15 +61,22 @@ TEST(ResultReport, JsonHasOneObjectPerScenario) {
   ScenarioOutcome failed;
   failed.scenario = "bad.vkx";
   failed.error = "bad.vkx: Could Not Initialize the Calculations";
-  std::string json = ResultJson({Finished(), failed});
-  EXPECT_EQ(json.front(), '[');
-  EXPECT_NE(json.find("\"LADD\": 0.5, \"ADD\": 1, \"LADC\": 1.5"), std::string::npos) << json;
-  EXPECT_NE(json.find("\"C8hour\": 5}"), std::string::npos);
-  EXPECT_NE(json.find("\"ppm\": {\"LADC\": "), std::string::npos);
-  EXPECT_NE(json.find("\"csv\": \"/runs/paint.CSV\""), std::string::npos);
-  EXPECT_NE(json.find("{\"scenario\": \"bad.vkx\", \"error\": \"bad.vkx: Could Not Initialize"),
-            std::string::npos);
-  EXPECT_EQ(ResultJson({}), "[]\n");
+  const auto json = nlohmann::json::parse(ResultJson({Finished(), failed}));
+  ASSERT_TRUE(json.is_array());
+  ASSERT_EQ(json.size(), 2u);
+  const auto &ok = json[0];
+  EXPECT_EQ(ok["scenario"], "/runs/paint.vkx");
+  EXPECT_EQ(ok["chemical"], "TMPD-MIB");
+  EXPECT_EQ(ok["results"]["LADD"], 0.5);
+  EXPECT_EQ(ok["results"]["C8hour"], 5.0);
+  EXPECT_EQ(ok["results"].size(), 10u);
+  EXPECT_EQ(ok["ppm"].size(), 5u);
+  EXPECT_DOUBLE_EQ(ok["ppm"]["Cpeak"].get<double>(), 24.453 * 2.5 / 216.32);
+  EXPECT_EQ(ok["csv"], "/runs/paint.CSV");
+  EXPECT_EQ(json[1]["scenario"], "bad.vkx");
+  EXPECT_EQ(json[1]["error"], "bad.vkx: Could Not Initialize the Calculations");
+  EXPECT_FALSE(json[1].contains("results"));
+  EXPECT_EQ(nlohmann::json::parse(ResultJson({})), nlohmann::json::array());
 }
 
 TEST(CommandLine, OptionsAndFiles) {
@@ -80,6 +88,19 @@ TEST(CommandLine, OptionsAndFiles) {
   EXPECT_FALSE(ParseCommandLine({"--jsn"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--json"}).error.empty());  // nothing to run
   EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+
+  CommandLine mc = ParseCommandLine(
+      {"--monte-carlo", "d.json", "--threads", "3", "--samples", "s.csv", "a.vkx"});
+  EXPECT_TRUE(mc.error.empty()) << mc.error;
+  EXPECT_EQ(mc.monteCarlo, "d.json");
+  EXPECT_EQ(mc.threads, 3);
+  EXPECT_EQ(mc.samples, "s.csv");
+  // An assessment is of one scenario; its options need it.
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "b.vkx"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--default", "a.vkx"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--threads", "2", "a.vkx"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--threads", "0", "a.vkx"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--threads", "x", "a.vkx"}).error.empty());
 }
 
 }  // namespace

@@ -74,7 +74,8 @@ Json Parse(std::string_view text) {
   Json document;
   try {
     document = Json::parse(text.begin(), text.end(), watch);
-  } catch (const Json::parse_error &e) {
+  } catch (const Json::exception &e) {
+    // Syntax, invalid UTF-8, a number too large for a double (1e999).
     std::string what = e.what();
     if (const auto end = what.find("] "); what.rfind("[json.exception", 0) == 0 && end != what.npos)
       what = what.substr(end + 2);

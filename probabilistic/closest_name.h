@@ -1,5 +1,6 @@
 // Suggestions for a misspelled name: the valid name closest to it (edit
-// distance, ignoring case), or the list of valid names when none is close.
+// distance counting a swap of two neighbouring letters as one edit,
+// ignoring case), or the list of valid names when none is close.
 #pragma once
 
 #include <optional>

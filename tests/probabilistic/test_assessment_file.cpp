@@ -1,14 +1,14 @@
 // The distribution file: a complete file is read as written, and every kind
 // of problem is refused with a sentence that names the key or input, the
 // value and what is allowed.
-#include "assessment_file.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
+
+#include "assessment_file.h"
 
 namespace lumo::prob {
 namespace {
@@ -39,7 +39,9 @@ const char *const kExample = R"({
   "sensitivity": {"spearman": true, "one-at-a-time": true}
 })";
 
-Assessment Read(const std::string &text) { return ReadAssessment(text, kFields); }
+Assessment Read(const std::string &text) {
+  return ReadAssessment(text, kFields);
+}
 
 // The sentence a file is refused with, or "(accepted)".
 std::string Refusal(const std::string &text) {
@@ -85,7 +87,8 @@ TEST(AssessmentFile, TheExampleIsReadAsWritten) {
 }
 
 TEST(AssessmentFile, AbsentKeysTakeTheirDefaults) {
-  const Assessment a = Read(WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 50, "max": 90})"));
+  const Assessment a =
+      Read(WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 50, "max": 90})"));
   EXPECT_FALSE(a.seed);
   EXPECT_EQ(a.sampling, Sampling::LatinHypercube);
   EXPECT_EQ(a.percentiles, (std::vector<double>{5, 25, 50, 75, 90, 95, 99}));
@@ -94,8 +97,9 @@ TEST(AssessmentFile, AbsentKeysTakeTheirDefaults) {
   EXPECT_FALSE(a.sensitivity.oneAtATime);
   EXPECT_FALSE(a.sensitivity.sobol);
 
-  const Assessment s = Read(WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 50, "max": 90})",
-                                       R"("sampling": "random", "seed": 18446744073709551615,
+  const Assessment s =
+      Read(WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 50, "max": 90})",
+                      R"("sampling": "random", "seed": 18446744073709551615,
                                           "percentiles": [99, 2.5],
                                           "sensitivity": {"sobol": {"base-samples": 64}})"));
   EXPECT_EQ(s.sampling, Sampling::Random);
@@ -149,15 +153,18 @@ TEST(AssessmentFile, MalformedDocumentsAreRefused) {
       {R"({"iterations": 100, "inputs": {"BodyWeight": {"distribution": "fixed", "value": 70,
            "value": 80}}})",
        {"\"value\" is given twice", "\"BodyWeight\""}},
-      {R"({"iterations": 100, "iterations": 200, "inputs": {}})", {"\"iterations\" is given twice"}},
+      {R"({"iterations": 100, "iterations": 200, "inputs": {}})",
+       {"\"iterations\" is given twice"}},
       {"{\"iterations\": 100, \"inputs\": {\"Body\xff\": {}}}", {"not valid JSON"}},
   });
 }
 
 TEST(AssessmentFile, TopLevelProblemsAreRefused) {
   ExpectRefused({
-      {WithInputs(kBw, R"("iteration": 5)"), {"\"iteration\" is unknown", "did you mean \"iterations\""}},
-      {WithInputs(kBw, R"("correlation": [])"), {"\"correlation\"", "did you mean \"correlations\""}},
+      {WithInputs(kBw, R"("iteration": 5)"),
+       {"\"iteration\" is unknown", "did you mean \"iterations\""}},
+      {WithInputs(kBw, R"("correlation": [])"),
+       {"\"correlation\"", "did you mean \"correlations\""}},
       {R"({"inputs": {)" + kBw + "}}", {"\"iterations\" is missing"}},
       {R"({"iterations": 0, "inputs": {)" + kBw + "}}", {"\"iterations\" is 0", "1 to 10000000"}},
       {R"({"iterations": 10000001, "inputs": {)" + kBw + "}}", {"10000001", "1 to 10000000"}},
@@ -170,14 +177,16 @@ TEST(AssessmentFile, TopLevelProblemsAreRefused) {
       {R"({"iterations": 100})", {"\"inputs\" is missing"}},
       {WithInputs(""), {"\"inputs\" is empty"}},
       {R"({"iterations": 100, "inputs": [1]})", {"\"inputs\" must be an object"}},
-      {WithInputs(R"("BodyWeight": {"distribution": "fixed", "value": 70})"), {"None of the inputs varies"}},
+      {WithInputs(R"("BodyWeight": {"distribution": "fixed", "value": 70})"),
+       {"None of the inputs varies"}},
   });
 }
 
 TEST(AssessmentFile, InputProblemsAreRefusedNamingTheInput) {
   ExpectRefused({
       {WithInputs(R"("BodyWieght": {"distribution": "fixed", "value": 70})"),
-       {"\"BodyWieght\" in \"inputs\" is not an input that can vary", "did you mean \"BodyWeight\""}},
+       {"\"BodyWieght\" in \"inputs\" is not an input that can vary",
+        "did you mean \"BodyWeight\""}},
       {WithInputs(R"("Volume": {"distribution": "fixed", "value": 70})"),
        {"\"Volume\"", "the inputs that can vary are: AirExchangeRate, BodyWeight,"}},
       {WithInputs(R"("BodyWeight": 70)"), {"Input \"BodyWeight\" must be an object", "70"}},
@@ -202,9 +211,11 @@ TEST(AssessmentFile, InputProblemsAreRefusedNamingTheInput) {
        {"Input \"BodyWeight\": gsd is 0.9", "above 1"}},
       {WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 90, "max": 50})"),
        {"Input \"BodyWeight\": min (90) must be below max (50)"}},
-      {WithInputs(R"("PaintWeightFraction": {"distribution": "triangular", "min": 0.01, "mode": 0.05, "max": 0.03})"),
+      {WithInputs(
+           R"("PaintWeightFraction": {"distribution": "triangular", "min": 0.01, "mode": 0.05, "max": 0.03})"),
        {"Input \"PaintWeightFraction\": mode is 0.05", "between min 0.01 and max 0.03"}},
-      {WithInputs(R"("PaintWeightFraction": {"distribution": "beta", "alpha": 0, "beta": 2, "min": 0, "max": 1})"),
+      {WithInputs(
+           R"("PaintWeightFraction": {"distribution": "beta", "alpha": 0, "beta": 2, "min": 0, "max": 1})"),
        {"Input \"PaintWeightFraction\": alpha is 0"}},
       {WithInputs(R"("BodyWeight": {"distribution": "gamma", "shape": 2, "scale": -1})"),
        {"scale is -1"}},
@@ -216,9 +227,11 @@ TEST(AssessmentFile, InputProblemsAreRefusedNamingTheInput) {
        {"values is empty"}},
       {WithInputs(R"("BodyWeight": {"distribution": "empirical", "values": [60, "70"]})"),
        {"\"values\" (a member) must be a number"}},
-      {WithInputs(R"("BodyWeight": {"distribution": "empirical", "values": [60, 70], "weights": [1, -2]})"),
+      {WithInputs(
+           R"("BodyWeight": {"distribution": "empirical", "values": [60, 70], "weights": [1, -2]})"),
        {"weights holds -2", "0 or more"}},
-      {WithInputs(R"("BodyWeight": {"distribution": "empirical", "values": [60, 70], "weights": [0, 0]})"),
+      {WithInputs(
+           R"("BodyWeight": {"distribution": "empirical", "values": [60, 70], "weights": [0, 0]})"),
        {"add up to 0"}},
       {WithInputs(R"("BodyWeight": {"distribution": "normal", "mean": 70, "sd": 5, "min": 2000})"),
        {"Input \"BodyWeight\": no probability", "between min 2000 and max infinity"}},
@@ -229,8 +242,10 @@ TEST(AssessmentFile, DistributionsReachingOutsideTheInputsRangeAreRefused) {
   ExpectRefused({
       // 5 % of N(1, 0.6) lies below 0.0135...: about 4.8 % below 0 here.
       {WithInputs(R"("PaintWeightFraction": {"distribution": "normal", "mean": 0.5, "sd": 0.3})"),
-       {"Input \"PaintWeightFraction\":", "% of its normal distribution lies outside its allowed "
-        "range, 0 to 1", "add \"min\" and/or \"max\""}},
+       {"Input \"PaintWeightFraction\":",
+        "% of its normal distribution lies outside its allowed "
+        "range, 0 to 1",
+        "add \"min\" and/or \"max\""}},
       {WithInputs(R"("BodyWeight": {"distribution": "uniform", "min": 0, "max": 90})"),
        {"Input \"BodyWeight\": 1.11 % of its uniform distribution", "1 to 1000 kg",
         "change \"min\" and \"max\""}},
@@ -241,13 +256,15 @@ TEST(AssessmentFile, DistributionsReachingOutsideTheInputsRangeAreRefused) {
   });
   // Up to 0.1 % may lie outside: N(75, 25) has 0.1 % above 152.3 and 0.14 %
   // below 1 — too much; cut at 1 it is accepted.
-  EXPECT_NE(Refusal(WithInputs(R"("LifeTime": {"distribution": "normal", "mean": 80, "sd": 23.5})")),
-            "(accepted)");
+  EXPECT_NE(
+      Refusal(WithInputs(R"("LifeTime": {"distribution": "normal", "mean": 80, "sd": 23.5})")),
+      "(accepted)");
   EXPECT_EQ(Refusal(WithInputs(R"("LifeTime": {"distribution": "normal", "mean": 75, "sd": 20})")),
             "(accepted)");
-  EXPECT_EQ(Refusal(WithInputs(
-                R"("LifeTime": {"distribution": "normal", "mean": 80, "sd": 23.5, "min": 1, "max": 150})")),
-            "(accepted)");
+  EXPECT_EQ(
+      Refusal(WithInputs(
+          R"("LifeTime": {"distribution": "normal", "mean": 80, "sd": 23.5, "min": 1, "max": 150})")),
+      "(accepted)");
 }
 
 const std::string kTwo =
@@ -265,7 +282,8 @@ TEST(AssessmentFile, CorrelationProblemsAreRefused) {
       {with(R"([{"between": ["AirExchangeRate", "BodyWeight"], "rnak": 0.5}])"),
        {"\"rnak\" in \"correlations\" is unknown", "did you mean \"rank\""}},
       {with(R"([{"between": ["AirExchangeRate"], "rank": 0.5}])"), {"must name two inputs"}},
-      {with(R"([{"between": ["AirExchangeRate", "BodyWeight"]}])"), {"needs \"between\" (two inputs) and \"rank\""}},
+      {with(R"([{"between": ["AirExchangeRate", "BodyWeight"]}])"),
+       {"needs \"between\" (two inputs) and \"rank\""}},
       {with(R"([{"between": ["AirExchangeRate", "BodyWeight"], "rank": 1.5}])"),
        {"between \"AirExchangeRate\" and \"BodyWeight\" is 1.5", "from -1 to 1"}},
       {with(R"([{"between": ["BodyWeight", "BodyWeight"], "rank": 0.5}])"), {"and itself"}},
@@ -284,7 +302,8 @@ TEST(AssessmentFile, CorrelationProblemsAreRefused) {
         "not positive definite"}},
       {with(R"([{"between": ["AirExchangeRate", "BodyWeight"], "rank": 1}])"),
        {"not positive definite"}},
-      {WithInputs(kTwo, R"("correlations": [{"between": ["AirExchangeRate", "BodyWeight"], "rank": 0.5}],
+      {WithInputs(kTwo,
+                  R"("correlations": [{"between": ["AirExchangeRate", "BodyWeight"], "rank": 0.5}],
                            "sensitivity": {"sobol": {"base-samples": 100}})"),
        {"Sobol indices assume independent inputs", "remove \"sobol\""}},
   });
@@ -303,8 +322,10 @@ TEST(AssessmentFile, PercentileReferenceAndSensitivityProblemsAreRefused) {
       {WithInputs(kBw, R"("reference": {"Dose": 5})"),
        {"\"Dose\"", "the results are: LADD, ADD, LADC, ADC, Cpeak, SingleEventDose"}},
       {WithInputs(kBw, R"("reference": {"LADD": -1})"), {"reference value of \"LADD\" is -1"}},
-      {WithInputs(kBw, R"("reference": {"LADD": null})"), {"reference value of \"LADD\" must be a number"}},
-      {WithInputs(kBw, R"("sensitivity": {"spearman": "yes"})"), {"\"spearman\" must be true or false"}},
+      {WithInputs(kBw, R"("reference": {"LADD": null})"),
+       {"reference value of \"LADD\" must be a number"}},
+      {WithInputs(kBw, R"("sensitivity": {"spearman": "yes"})"),
+       {"\"spearman\" must be true or false"}},
       {WithInputs(kBw, R"("sensitivity": {"one_at_a_time": true})"),
        {"\"one_at_a_time\" in \"sensitivity\" is unknown", "did you mean \"one-at-a-time\""}},
       {WithInputs(kBw, R"("sensitivity": {"sobol": true})"), {"\"sobol\" must be an object"}},
@@ -320,16 +341,15 @@ TEST(AssessmentFile, PercentileReferenceAndSensitivityProblemsAreRefused) {
 }
 
 TEST(AssessmentFile, WritingBackGivesTheSameAssessment) {
-  const std::string files[] = {
-      kExample,
-      WithInputs(R"(
+  const std::string files[] = {kExample,
+                               WithInputs(R"(
         "AirExchangeRate": {"distribution": "loguniform", "min": 0.1, "max": 10},
         "BodyWeight": {"distribution": "lognormal", "mean": 70.1, "sd": 14, "min": 20},
         "InterzonalAirflow": {"distribution": "gamma", "shape": 2, "scale": 300, "max": 1e5},
         "LifeTime": {"distribution": "fixed", "value": 75},
         "NumberOfPainters": {"distribution": "empirical", "values": [1, 2, 3], "weights": [5, 3, 1]},
         "PaintWeightFraction": {"distribution": "beta", "alpha": 2, "beta": 5, "min": 0, "max": 0.1})",
-                 R"("sampling": "random", "percentiles": [0.1, 99.9],
+                                          R"("sampling": "random", "percentiles": [0.1, 99.9],
                     "sensitivity": {"spearman": false, "sobol": {"base-samples": 512, "bootstrap": 0}})")};
   for (const std::string &file : files) {
     const std::string written = AssessmentToJson(Read(file));
@@ -356,7 +376,8 @@ TEST(AssessmentFile, AFileIsNamedInItsRefusal) {
     ReadAssessmentFile(file, kFields);
     ADD_FAILURE() << "accepted";
   } catch (const EAssessmentFile &e) {
-    EXPECT_EQ(std::string(e.what()).rfind(file.string() + ": \"iterations\" is 0", 0), 0u) << e.what();
+    EXPECT_EQ(std::string(e.what()).rfind(file.string() + ": \"iterations\" is 0", 0), 0u)
+        << e.what();
   }
   try {
     ReadAssessmentFile(dir / "missing.json", kFields);
@@ -378,9 +399,9 @@ TEST(AssessmentFile, TheSchemaMatchesTheReader) {
   EXPECT_EQ(schema["$schema"], "https://json-schema.org/draft/2020-12/schema");
   std::set<std::string> top;
   for (const auto &[key, value] : schema["properties"].items()) top.insert(key);
-  EXPECT_EQ(top, (std::set<std::string>{"$schema", "iterations", "seed", "sampling", "inputs",
-                                        "correlations", "percentiles", "reference",
-                                        "sensitivity"}));
+  EXPECT_EQ(top,
+            (std::set<std::string>{"$schema", "iterations", "seed", "sampling", "inputs",
+                                   "correlations", "percentiles", "reference", "sensitivity"}));
   EXPECT_EQ(schema["additionalProperties"], false);
   std::set<std::string> results;
   for (const auto &[key, value] : schema["properties"]["reference"]["properties"].items())

@@ -55,7 +55,8 @@ TEST(SampleDesign, LatinHypercubeHitsEveryStratumOfEveryInputOnce) {
   for (std::size_t n : {1u, 2u, 3u, 10u, 257u, 1000u}) {
     const SampleDesign d(a, 12345, n);
     for (std::size_t j = 0; j < d.Inputs(); ++j)
-      ExpectEachStratumOnce(UnitColumn(d, j), "N = " + std::to_string(n) + ", input " + std::to_string(j));
+      ExpectEachStratumOnce(UnitColumn(d, j),
+                            "N = " + std::to_string(n) + ", input " + std::to_string(j));
   }
 }
 
@@ -79,7 +80,8 @@ TEST(SampleDesign, RandomDrawsAreUniform) {
 }
 
 TEST(SampleDesign, RowsAreTheSameWhoeverReadsThemInWhateverOrder) {
-  const Assessment a = Make(kThree, R"("correlations": [{"between": ["A", "C"], "rank": 0.7}])", 2000);
+  const Assessment a =
+      Make(kThree, R"("correlations": [{"between": ["A", "C"], "rank": 0.7}])", 2000);
   const SampleDesign d(a, 99);
   std::vector<std::vector<double>> forwards, backwards(d.Iterations()), threaded(d.Iterations());
   for (std::size_t i = 0; i < d.Iterations(); ++i) forwards.push_back(d.Row(i));
@@ -181,7 +183,8 @@ TEST(OneAtATime, MovesEachVariedInputToItsFifthAndNinetyFifthPercentile) {
                                "C": {"distribution": "lognormal", "gm": 5, "gsd": 2})");
   const auto cases = OneAtATimeCases(a);
   ASSERT_EQ(cases.size(), 5u);  // the base case and two for each of A and C
-  const double cLow = 5 / std::pow(2, 1.6448536269514722), cHigh = 5 * std::pow(2, 1.6448536269514722);
+  const double cLow = 5 / std::pow(2, 1.6448536269514722),
+               cHigh = 5 * std::pow(2, 1.6448536269514722);
   EXPECT_FALSE(cases[0].input);
   EXPECT_EQ(cases[0].values, (std::vector<double>{5, 7, cases[0].values[2]}));
   EXPECT_NEAR(cases[0].values[2], 5, 1e-12);

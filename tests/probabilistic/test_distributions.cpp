@@ -1,18 +1,18 @@
 // Quantiles and CDFs against closed forms worked out by hand, truncation
 // against the conditional distribution, and the discrete step function of
 // an empirical distribution.
-#include "distributions.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
+#include "distributions.h"
+
 namespace lumo::prob {
 namespace {
 
-constexpr double kZ95 = 1.6448536269514722;   // Φ⁻¹(0.95)
-constexpr double kZ975 = 1.959963984540054;   // Φ⁻¹(0.975)
+constexpr double kZ95 = 1.6448536269514722;  // Φ⁻¹(0.95)
+constexpr double kZ975 = 1.959963984540054;  // Φ⁻¹(0.975)
 constexpr double kLowestU = 0x1p-53, kHighestU = 1 - 0x1p-53;
 
 TEST(Distributions, QuantilesMatchTheirClosedForms) {
@@ -81,11 +81,13 @@ TEST(Distributions, QuantileInvertsTheCdfForEveryFamily) {
 }
 
 TEST(Distributions, TruncationNeverLeavesItsBoundsEvenAtTheExtremeDraws) {
-  const Distribution truncated[] = {
-      Distribution(Normal{75, 6}, 50, 80),    Distribution(LogNormal{0.45, 1.9}, 0.1, 2),
-      Distribution(Gamma{0.01, 1}, 1e-3, 5),  Distribution(Weibull{0.3, 1}, -1, 2),
-      Distribution(Normal{0, 1}, 10),         Distribution(Normal{0, 1}, -1e9, -12),
-      Distribution(LogNormal{1, 3}, 1e-10, 1e-8)};
+  const Distribution truncated[] = {Distribution(Normal{75, 6}, 50, 80),
+                                    Distribution(LogNormal{0.45, 1.9}, 0.1, 2),
+                                    Distribution(Gamma{0.01, 1}, 1e-3, 5),
+                                    Distribution(Weibull{0.3, 1}, -1, 2),
+                                    Distribution(Normal{0, 1}, 10),
+                                    Distribution(Normal{0, 1}, -1e9, -12),
+                                    Distribution(LogNormal{1, 3}, 1e-10, 1e-8)};
   for (const Distribution &d : truncated) {
     for (double u : {kLowestU, 1e-12, 0.3, 0.5, 0.9, 1 - 1e-12, kHighestU}) {
       const double x = Quantile(d, u);
@@ -178,22 +180,35 @@ TEST(Distributions, ParametersOutsideTheirDomainAreRefusedWithTheParameterNamed)
   EXPECT_EQ(refusal([] { Distribution(Normal{1, 0}); }), "sd is 0; it must be above 0");
   EXPECT_EQ(refusal([] { Distribution(Normal{1, 2}, 5, 5); }), "min (5) must be below max (5)");
   EXPECT_NE(refusal([] { Distribution(LogNormal{1, 1}); }).find("gsd is 1;"), std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Triangular{0, 2, 1}); }).find("mode is 2"),
+  EXPECT_NE(refusal([] {
+              Distribution(Triangular{0, 2, 1});
+            }).find("mode is 2"),
             std::string::npos);
   EXPECT_NE(refusal([] { Distribution(LogUniform{0, 1}); }).find("min is 0"), std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Uniform{-1e308, 1e308}); }).find("too wide"),
+  EXPECT_NE(refusal([] {
+              Distribution(Uniform{-1e308, 1e308});
+            }).find("too wide"),
             std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Beta{1, -1, 0, 1}); }).find("beta is -1"),
+  EXPECT_NE(refusal([] { Distribution(Beta{1, -1, 0, 1}); }).find("beta is -1"), std::string::npos);
+  EXPECT_NE(refusal([] {
+              Distribution(Gamma{std::nan(""), 1});
+            }).find("shape is not a finite"),
             std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Gamma{std::nan(""), 1}); }).find("shape is not a finite"),
+  EXPECT_NE(refusal([] {
+              Distribution(Empirical{{1, 2}, {1, -1}});
+            }).find("-1"),
             std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Empirical{{1, 2}, {1, -1}}); }).find("-1"),
+  EXPECT_NE(refusal([] {
+              Distribution(Empirical{{1, 2}, {0, 0}});
+            }).find("add up to 0"),
             std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Empirical{{1, 2}, {0, 0}}); }).find("add up to 0"),
+  EXPECT_NE(refusal([] {
+              Distribution(Empirical{{1, 2}, {1}});
+            }).find("one weight for each"),
             std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Empirical{{1, 2}, {1}}); }).find("one weight for each"),
-            std::string::npos);
-  EXPECT_NE(refusal([] { Distribution(Normal{0, 1}, 40); }).find("no probability"),
+  EXPECT_NE(refusal([] {
+              Distribution(Normal{0, 1}, 40);
+            }).find("no probability"),
             std::string::npos);
   EXPECT_NE(refusal([] { Distribution(Fixed{3}, 4, 5); }).find("no probability"),
             std::string::npos);

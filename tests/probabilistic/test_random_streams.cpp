@@ -1,13 +1,13 @@
 // The counter-based random numbers fix the output of every seed for good:
 // the generator is pinned to published known answers, the mapping to
 // uniforms to its formula, and the keyed permutations to being permutations.
-#include "random_streams.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "random_streams.h"
 
 namespace lumo::prob {
 namespace {

@@ -76,7 +76,7 @@ TEST(Statistics, PercentileIntervalsCoverTheTrueValueAtLeastNinetyFivePercentOfT
   // Uniform samples of 200: the true P-th percentile is P/100.
   for (double percentile : {50.0, 90.0, 99.0}) {
     int covered = 0;
-    const int trials = 2000;
+    const int trials = 1000;
     for (int t = 0; t < trials; ++t) {
       std::vector<double> sample(200);
       for (std::size_t i = 0; i < sample.size(); ++i)

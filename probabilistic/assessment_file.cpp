@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 #include "closest_name.h"
 #include "correlation_matrix.h"
@@ -293,6 +294,8 @@ std::vector<AssessmentInput> ReadInputs(const Json &inputs, std::span<const Vari
     if (field == fields.end())
       Refuse(Quoted(name) + " in \"inputs\" is not an input that can vary; " +
              SuggestName(name, names, "inputs that can vary"));
+    if (!(field->min <= field->max))
+      throw std::invalid_argument("the range of the field " + name + " is empty");
     read.push_back({name, ReadDistribution(name, spec), *field});
     CheckAgainstField(read.back());
   }

@@ -38,7 +38,8 @@ inline constexpr double kMaxProbabilityOutsideField = 0.001;
 inline constexpr std::size_t kMaxSobolBaseSamples = 10'000'000;
 inline constexpr std::size_t kMaxBootstrap = 100'000;
 
-// Reads a distribution file's text. Throws EAssessmentFile.
+// Reads a distribution file's text. Throws EAssessmentFile; a field with
+// min > max (a fault of the caller's table) throws std::invalid_argument.
 Assessment ReadAssessment(std::string_view text, std::span<const VariableField> fields);
 
 // Reads the file; a file that cannot be read, or whose content is refused,

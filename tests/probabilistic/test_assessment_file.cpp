@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -388,6 +389,24 @@ TEST(AssessmentFile, AFileIsNamedInItsRefusal) {
   std::ofstream(file) << kExample;
   EXPECT_EQ(ReadAssessmentFile(file, kFields).iterations, 10000u);
   std::filesystem::remove_all(dir);
+}
+
+TEST(AssessmentFile, TheReadmesExampleIsAccepted) {
+  std::ifstream in(std::string(LUMO_SOURCE_DATA_DIR) + "/../README.md");
+  ASSERT_TRUE(in);
+  const std::string readme{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const auto section = readme.find("## The distribution file");
+  ASSERT_NE(section, std::string::npos);
+  const auto start = readme.find("```json\n", section);
+  const auto end = readme.find("```\n", start + 8);
+  ASSERT_NE(end, std::string::npos);
+  const Assessment a = Read(readme.substr(start + 8, end - start - 8));
+  EXPECT_EQ(a.inputs.size(), 5u);
+  EXPECT_EQ(a.correlations.size(), 1u);
+}
+
+TEST(AssessmentFile, AByteOrderMarkIsAllowed) {
+  EXPECT_EQ(Read("\xEF\xBB\xBF" + WithInputs(kBw)).iterations, 100u);
 }
 
 // The shipped JSON Schema describes the same file as the reader: the same

@@ -6,7 +6,8 @@
 //   Latin hypercube: u(i, j) = (π_j(i) + Uniform01(seed, position, i, j)) / N
 //                    with π_j = KeyedPermutation(N, seed, permutation, j):
 //                    each column hits each of its N equal strata exactly
-//                    once, at a uniform position within it.
+//                    once, at a uniform position within it (at most
+//                    1 − 2⁻⁵³, where the division would round to 1).
 //
 // (random_streams.h documents Uniform01 and KeyedPermutation.)
 #pragma once

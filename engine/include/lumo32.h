@@ -82,16 +82,15 @@
  *     failed and answers the last answer: 100 or the failure's. The run and
  *     its file are then exactly as after those calls of lumo32_StepRun.
  * 14. lumo32_RunResults, for a complete run, writes the ten results (the
- *     numbers _GetValues writes into the record for the same record) into
- *     *results and returns 1. For a run that is not complete or has failed,
- *     or whose results are not all finite numbers, it writes nothing and
- *     returns 0. It changes nothing in the run and may be called any number
- *     of times.
+ *     numbers _GetValues writes into the record after a run of the same
+ *     record) into *results and returns 1. For a run that is not complete
+ *     or has failed, or whose results are not all finite numbers, it writes
+ *     nothing and returns 0. It changes nothing in the run and may be called
+ *     any number of times.
  * 15. lumo32_FreeRun releases the run and closes its file; the handle is
- *     invalid afterwards. NULL is allowed. The other functions take a null
- *     handle (and a null results address) as a run that has failed:
- *     lumo32_StepRun and lumo32_RunToEnd answer LUMO32_RUN_FAILED,
- *     lumo32_RunResults returns 0.
+ *     invalid afterwards. NULL is allowed. For a null handle lumo32_StepRun
+ *     and lumo32_RunToEnd answer LUMO32_RUN_FAILED; lumo32_RunResults
+ *     returns 0 for a null handle or a null results address.
  */
 #ifndef LUMO32_H
 #define LUMO32_H

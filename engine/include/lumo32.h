@@ -1,8 +1,10 @@
 /*
  * lumo32 — the calculation engine's public C interface.
  *
- * The program and the engine meet only here: five C-convention exports and
- * one plain record of fixed layout.
+ * The program and the engine meet only here: C-convention exports and one
+ * plain record of fixed layout. Five classic exports drive the one current
+ * run of the process (rules 1 to 9); five more drive runs of the caller's
+ * own, any number at once, in any threads (rules 10 to 15).
  *
  * Rules of the interface:
  *  1. The caller owns the TransferRecord and every array it points to. The
@@ -49,6 +51,46 @@
  *     DesorptionRate × Area. Sinks of zones the run lacks do not count. Each
  *     30-second step is integrated in as many equal sub-steps as the fastest
  *     rate needs: ceil(rate / 1440), one for every rate up to 1440 per day.
+ * 10. Runs of the caller's own live behind an opaque LumoRun handle:
+ *     lumo32_CreateRun; lumo32_StepRun until it answers 100, or
+ *     lumo32_RunToEnd; lumo32_RunResults; lumo32_FreeRun once for every
+ *     handle created. Runs share nothing with one another or with the
+ *     current run of the classic exports: different runs may be used at the
+ *     same time from different threads; one run is used by one thread at a
+ *     time. The classic exports are not for concurrent use.
+ * 11. lumo32_CreateRun reads the record, its lists and the file name only
+ *     during the call and never writes into the record; the run it returns
+ *     owns copies of everything. It accepts and refuses records exactly as
+ *     _InitLmuo does (rule 9 included, with the same sub-steps) and returns
+ *     NULL for a refused record, a null record, or a run it cannot allocate.
+ *     It writes no input dump. With a null csvFileName the run writes no
+ *     concentration file; otherwise an accepted record's run creates or
+ *     replaces that file and writes it as the current run of _InitLmuo does
+ *     (a file that cannot be created is skipped; a refused record creates
+ *     none). Runs that exist at the same time need different file names.
+ *     A header that cannot be written fails the run as it starts: the
+ *     handle is returned and its first lumo32_StepRun answers
+ *     LUMO32_CSV_WRITE_FAILED.
+ * 12. lumo32_StepRun advances the run by one report interval and answers as
+ *     _OneLoop does for the current run (rules 3 and 7): the percent
+ *     complete, exactly 100 once the run is complete and on every later
+ *     call; or, for a failed run, LUMO32_RUN_FAILED or
+ *     LUMO32_CSV_WRITE_FAILED, repeated on every later call, its file closed
+ *     at once with the rows written before the failure. An error inside a
+ *     step fails the run with LUMO32_RUN_FAILED.
+ * 13. lumo32_RunToEnd calls lumo32_StepRun until the run is complete or has
+ *     failed and answers the last answer: 100 or the failure's. The run and
+ *     its file are then exactly as after those calls of lumo32_StepRun.
+ * 14. lumo32_RunResults, for a complete run, writes the ten results (the
+ *     numbers _GetValues writes into the record after a run of the same
+ *     record) into *results and returns 1. For a run that is not complete
+ *     or has failed, or whose results are not all finite numbers, it writes
+ *     nothing and returns 0. It changes nothing in the run and may be called
+ *     any number of times.
+ * 15. lumo32_FreeRun releases the run and closes its file; the handle is
+ *     invalid afterwards. NULL is allowed. For a null handle lumo32_StepRun
+ *     and lumo32_RunToEnd answer LUMO32_RUN_FAILED; lumo32_RunResults
+ *     returns 0 for a null handle or a null results address.
  */
 #ifndef LUMO32_H
 #define LUMO32_H
@@ -191,7 +233,7 @@ typedef struct TransferRecord {
   char *filename; /* results CSV name, echoed in the dump */
 } TransferRecord;
 
-/* The five exports, by these exact names. */
+/* The five classic exports, by these exact names. */
 LUMO32_EXPORT int32_t LUMO32_CALL _InitLmuo(TransferRecord *record, const char *dumpFileName,
                                             const char *csvFileName);
 LUMO32_EXPORT double LUMO32_CALL _OneLoop(void);
@@ -199,16 +241,30 @@ LUMO32_EXPORT int32_t LUMO32_CALL _GetValues(void);
 LUMO32_EXPORT const char *LUMO32_CALL _GetHelpString(int32_t index);
 LUMO32_EXPORT int32_t LUMO32_CALL _SayHello(void *ownerWindow);
 
+/* Runs of the caller's own (rules 10 to 15), by these exact names. */
+typedef struct LumoRun LumoRun;
+LUMO32_EXPORT LumoRun *LUMO32_CALL lumo32_CreateRun(const TransferRecord *record,
+                                                    const char *csvFileName);
+LUMO32_EXPORT double LUMO32_CALL lumo32_StepRun(LumoRun *run);
+LUMO32_EXPORT double LUMO32_CALL lumo32_RunToEnd(LumoRun *run);
+LUMO32_EXPORT int32_t LUMO32_CALL lumo32_RunResults(LumoRun *run, ExecutionResultsRecord *results);
+LUMO32_EXPORT void LUMO32_CALL lumo32_FreeRun(LumoRun *run);
+
 /* Pointer types for run-time binding by name. */
 typedef int32_t(LUMO32_CALL *Lumo32InitFn)(TransferRecord *, const char *, const char *);
 typedef double(LUMO32_CALL *Lumo32OneLoopFn)(void);
 typedef int32_t(LUMO32_CALL *Lumo32GetValuesFn)(void);
 typedef const char *(LUMO32_CALL *Lumo32GetHelpStringFn)(int32_t);
 typedef int32_t(LUMO32_CALL *Lumo32SayHelloFn)(void *);
+typedef LumoRun *(LUMO32_CALL *Lumo32CreateRunFn)(const TransferRecord *, const char *);
+typedef double(LUMO32_CALL *Lumo32StepRunFn)(LumoRun *);
+typedef double(LUMO32_CALL *Lumo32RunToEndFn)(LumoRun *);
+typedef int32_t(LUMO32_CALL *Lumo32RunResultsFn)(LumoRun *, ExecutionResultsRecord *);
+typedef void(LUMO32_CALL *Lumo32FreeRunFn)(LumoRun *);
 
 #define LUMO32_HELP_COUNT 26
 
-/* _OneLoop's answers for a run that failed (rule 7). */
+/* The answers of _OneLoop and lumo32_StepRun for a run that failed (rules 7, 12). */
 #define LUMO32_RUN_FAILED (-1.0)       /* a value is no longer a finite number */
 #define LUMO32_CSV_WRITE_FAILED (-2.0) /* a concentration row could not be written */
 

@@ -1,30 +1,64 @@
-// The five exports of the engine. The one current run lives in process-wide
-// state; a new _InitLmuo replaces it. No exception leaves this file: every
-// export catches everything and answers with its documented result.
+// The exports of the engine: the C boundary. No exception leaves this file:
+// every export catches everything and answers with its documented result.
 //
-// A run that fails (run_failure.h) is discarded at once, closing its CSV, and
-// only its answer is kept: _OneLoop repeats it and _GetValues returns 0 until
-// the next _InitLmuo.
+// Runs of the caller's own are LumoRun objects behind their handles. The
+// classic exports keep one such run as the process-wide current run, with
+// the address of the record _GetValues writes into; a new _InitLmuo replaces
+// it. A run that fails keeps its answer inside the handle, so _OneLoop
+// repeats it and _GetValues returns 0 until the next _InitLmuo.
 #include <cstdio>
 #include <memory>
 
 #include "help_texts.h"
 #include "input_dump.h"
 #include "lumo32.h"
+#include "lumo_run.h"
 #include "results_csv.h"
-#include "run_failure.h"
-#include "run_inputs.h"
-#include "vantormain_lumo.h"
+
+extern "C" {
+
+LUMO32_EXPORT LumoRun *LUMO32_CALL lumo32_CreateRun(const TransferRecord *record,
+                                                    const char *csvFileName) {
+  if (record == nullptr) return nullptr;
+  try {
+    return LumoRun::create(*record, csvFileName).release();
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+LUMO32_EXPORT double LUMO32_CALL lumo32_StepRun(LumoRun *run) {
+  return run == nullptr ? LUMO32_RUN_FAILED : run->step();
+}
+
+LUMO32_EXPORT double LUMO32_CALL lumo32_RunToEnd(LumoRun *run) {
+  return run == nullptr ? LUMO32_RUN_FAILED : run->runToEnd();
+}
+
+LUMO32_EXPORT int32_t LUMO32_CALL lumo32_RunResults(LumoRun *run, ExecutionResultsRecord *results) {
+  if (run == nullptr || results == nullptr || !run->complete()) return 0;
+  return run->resultsSoFar(*results) ? 1 : 0;
+}
+
+LUMO32_EXPORT void LUMO32_CALL lumo32_FreeRun(LumoRun *run) {
+  delete run;
+}
+
+}  // extern "C"
 
 namespace {
 
-std::unique_ptr<lumo::CVantormain_LUMO> currentRun;
-double failedAnswer = 0.0;  // the failed run's answer; 0 while no run has failed
+struct FreeRun {
+  void operator()(LumoRun *run) const { lumo32_FreeRun(run); }
+};
 
-double fail(double answer) {
+// The classic exports' current run, and the caller's record it answers to.
+std::unique_ptr<LumoRun, FreeRun> currentRun;
+TransferRecord *currentRecord = nullptr;
+
+void discardCurrentRun() {
   currentRun.reset();
-  failedAnswer = answer;
-  return answer;
+  currentRecord = nullptr;
 }
 
 }  // namespace
@@ -34,53 +68,37 @@ extern "C" {
 LUMO32_EXPORT int32_t LUMO32_CALL _InitLmuo(TransferRecord *record, const char *dumpFileName,
                                             const char *csvFileName) {
   try {
-    currentRun.reset();
-    failedAnswer = 0.0;
+    discardCurrentRun();
     if (record == nullptr) return 0;
     if (dumpFileName != nullptr) lumo::writeInputDump(*record, dumpFileName);
-    lumo::ResultsCsv csv(csvFileName);  // created (and left empty) even if the record is rejected
-    std::optional<lumo::RunInputs> inputs = lumo::readRunInputs(*record);
-    if (!inputs) return 0;
-    try {
-      currentRun =
-          std::make_unique<lumo::CVantormain_LUMO>(record, std::move(*inputs), std::move(csv));
-    } catch (const lumo::RunFailure &failure) {
-      // The record is accepted, but its CSV header or first row could not be
-      // written: the run has failed before its first _OneLoop, which says so.
-      fail(failure.answer());
+    currentRun.reset(lumo32_CreateRun(record, csvFileName));
+    if (!currentRun) {
+      lumo::ResultsCsv created(csvFileName);  // created, and left empty, for a refused record
+      return 0;
     }
+    currentRecord = record;
     return 1;
   } catch (...) {
-    currentRun.reset();
-    failedAnswer = 0.0;
+    discardCurrentRun();
     return 0;
   }
 }
 
 LUMO32_EXPORT double LUMO32_CALL _OneLoop(void) {
-  if (failedAnswer != 0.0) return failedAnswer;
-  try {
-    if (!currentRun) return 100.0;
-    return currentRun->oneLoop();
-  } catch (const lumo::RunFailure &failure) {
-    return fail(failure.answer());
-  } catch (...) {
-    return fail(LUMO32_RUN_FAILED);
-  }
+  if (!currentRun) return 100.0;
+  return lumo32_StepRun(currentRun.get());
 }
 
+// Writes the results of the run so far, complete or not, as it always has.
 LUMO32_EXPORT int32_t LUMO32_CALL _GetValues(void) {
-  if (failedAnswer != 0.0) return 0;
-  try {
-    if (currentRun && !currentRun->writeResults()) {
-      fail(LUMO32_RUN_FAILED);
-      return 0;
-    }
-  } catch (...) {
-    fail(LUMO32_RUN_FAILED);
+  if (!currentRun) return 1;
+  ExecutionResultsRecord results;
+  if (!currentRun->resultsSoFar(results)) {
+    if (!currentRun->failed()) currentRun->fail(LUMO32_RUN_FAILED);
     return 0;
   }
-  currentRun.reset();
+  currentRecord->ExecutionResultsRecord = results;
+  discardCurrentRun();
   return 1;
 }
 

@@ -21,12 +21,10 @@ std::unique_ptr<EmissionModel> emissionModel(EmissionEvaluation evaluation,
 
 }  // namespace
 
-CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, ResultsCsv csv,
-                                   EmissionEvaluation evaluation)
+CVantormain_LUMO::CVantormain_LUMO(RunInputs in, ResultsCsv csv, EmissionEvaluation evaluation)
     : vantormain(in.nodes, in.initialConcentrations, std::move(in.sinks),
                  emissionModel(evaluation, std::move(in.sources), in.nodes),
                  in.constants.saturationConcentration, in.constants.startTime, in.substeps),
-      record_(record),
       constants_(in.constants),
       schedule_(std::move(in.primaryPattern), std::move(in.secondaryPattern),
                 std::move(in.overrides), in.primaryDays),
@@ -37,7 +35,7 @@ CVantormain_LUMO::CVantormain_LUMO(TransferRecord *record, RunInputs in, Results
 }
 
 double CVantormain_LUMO::oneLoop() {
-  if (clock() >= constants_.endTime) return 100.0;
+  if (complete()) return 100.0;
   double target = std::min(clock() + constants_.reportInterval, constants_.endTime);
   if (!(target > clock())) target = constants_.endTime;  // every report moves the clock
   advanceTo(target);
@@ -49,7 +47,7 @@ double CVantormain_LUMO::oneLoop() {
 }
 
 double CVantormain_LUMO::percentComplete() const {
-  if (clock() >= constants_.endTime) return 100.0;
+  if (complete()) return 100.0;
   const double elapsed = clock() - constants_.startTime;
   return std::clamp(elapsed / (constants_.endTime - constants_.startTime) * 100.0, 0.0, 100.0);
 }
@@ -58,10 +56,6 @@ ExposureResults CVantormain_LUMO::results() const {
   const ExposureFactors factors{constants_.eventsPerYear, constants_.bodyWeight,
                                 constants_.yearsOfExposure, constants_.averageLifeTime};
   return computeResults(exposure_.sums(), factors);
-}
-
-bool CVantormain_LUMO::writeResults() const {
-  return record_ == nullptr || storeResults(results(), record_->ExecutionResultsRecord);
 }
 
 void CVantormain_LUMO::afterStep(double s, double h) {

@@ -1,7 +1,7 @@
 // CVantormain_LUMO: one run of the engine, from an accepted TransferRecord to
 // its ten results. It adds to the integrator the occupant's schedule, the
-// exposure bookkeeping, the report loop and the results CSV, and keeps the
-// caller's record to write the results into.
+// exposure bookkeeping, the report loop and the results CSV. It keeps
+// nothing of the record it was read from.
 #pragma once
 
 #include "exposure_results.h"
@@ -22,10 +22,8 @@ enum class EmissionEvaluation { kRunningSums, kDirect };
 class CVantormain_LUMO final : public vantormain {
  public:
   // Starts the run at StartTime and writes the CSV header and first row
-  // (throws RunFailure when they cannot be written). The record must stay
-  // alive until writeResults() has returned; it may be null for a run whose
-  // results are only read through results().
-  CVantormain_LUMO(TransferRecord *record, RunInputs inputs, ResultsCsv csv,
+  // (throws RunFailure when they cannot be written).
+  CVantormain_LUMO(RunInputs inputs, ResultsCsv csv,
                    EmissionEvaluation evaluation = EmissionEvaluation::kRunningSums);
 
   // Advances the clock by one report interval (at most to EndTime), appends a
@@ -35,12 +33,11 @@ class CVantormain_LUMO final : public vantormain {
   // be written; the run must then be discarded.
   double oneLoop();
 
+  // The clock has reached EndTime.
+  bool complete() const { return clock() >= constants_.endTime; }
+
   // The ten results of the run so far, in double precision.
   ExposureResults results() const;
-
-  // Writes the ten results into the record's ExecutionResultsRecord; false,
-  // writing nothing, when any of them is not a finite number.
-  bool writeResults() const;
 
   // The person's concentration as the CSV reports it.
   double personConcentration() const { return exposure_.personConcentration(); }
@@ -50,7 +47,6 @@ class CVantormain_LUMO final : public vantormain {
   void writeRow();
   double percentComplete() const;
 
-  TransferRecord *record_;
   RunConstants constants_;
   OccupantSchedule schedule_;
   ExposureTracker exposure_;

@@ -1,7 +1,8 @@
 /* The public header compiled as C and linked against the library by its
- * export names: one small run through the five entry points. A person
- * outdoors at a constant 2 mg/m³ for two hours must see exactly that. Then
- * the answers for a failed run, a refused rate and a discarded run. */
+ * export names: one small run through the five classic entry points. A
+ * person outdoors at a constant 2 mg/m³ for two hours must see exactly that.
+ * The same run through a run handle, with the same results; then the answers
+ * for a failed run, a refused rate and a discarded run, both ways. */
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
@@ -55,9 +56,39 @@ int main(void) {
         "help texts");
   check(_OneLoop() == 100.0 && _GetValues() == 1, "no run after _GetValues");
 
+  /* The same run behind a handle, bound through the pointer types. */
+  {
+    Lumo32CreateRunFn createRun = lumo32_CreateRun;
+    Lumo32StepRunFn stepRun = lumo32_StepRun;
+    Lumo32RunToEndFn runToEnd = lumo32_RunToEnd;
+    Lumo32RunResultsFn runResults = lumo32_RunResults;
+    Lumo32FreeRunFn freeRun = lumo32_FreeRun;
+    ExecutionResultsRecord results;
+    LumoRun *run = createRun(&r, NULL);
+    LumoRun *other = createRun(&r, NULL);
+    memset(&results, 0, sizeof results);
+    check(run != NULL && other != NULL, "lumo32_CreateRun accepts the record twice");
+    check(stepRun(run) == 50.0, "first hour of the handle's run");
+    check(runResults(run, &results) == 0, "no results half way");
+    check(stepRun(run) == 100.0 && stepRun(run) == 100.0, "complete, and stays so");
+    check(runResults(run, &results) == 1, "lumo32_RunResults returns 1");
+    check(memcmp(&results, &r.ExecutionResultsRecord, sizeof results) == 0,
+          "the results of _GetValues, to the bit");
+    check(runToEnd(other) == 100.0 && runResults(other, &results) == 1 &&
+              memcmp(&results, &r.ExecutionResultsRecord, sizeof results) == 0,
+          "lumo32_RunToEnd gives them too");
+    freeRun(run);
+    freeRun(other);
+    freeRun(NULL);
+    check(stepRun(NULL) == LUMO32_RUN_FAILED && runToEnd(NULL) == LUMO32_RUN_FAILED &&
+              runResults(NULL, &results) == 0 && createRun(NULL, NULL) == NULL,
+          "null handles");
+  }
+
   /* Zone 1 flushed faster than the engine integrates: refused. */
   flowsOne[1] = (float)(LUMO32_MAX_EXCHANGE_RATE * 1.01) * r.VolumeRecord.Zone1Volume;
   check(_InitLmuo(&r, NULL, NULL) == 0, "a rate above LUMO32_MAX_EXCHANGE_RATE is refused");
+  check(lumo32_CreateRun(&r, NULL) == NULL, "lumo32_CreateRun refuses it too");
   flowsOne[1] = 0.0f;
 
   /* An emission that grows without bound: the run fails and stays failed. */
@@ -77,6 +108,16 @@ int main(void) {
     check(LUMO32_CSV_WRITE_FAILED < 0.0 && LUMO32_CSV_WRITE_FAILED != LUMO32_RUN_FAILED,
           "the two failures differ");
     check(_InitLmuo(NULL, NULL, NULL) == 0 && _OneLoop() == 100.0, "discarding ends it");
+    {
+      LumoRun *run = lumo32_CreateRun(&r, NULL);
+      ExecutionResultsRecord results;
+      results.Cpeak = -5.0f;
+      check(run != NULL && lumo32_RunToEnd(run) == LUMO32_RUN_FAILED &&
+                lumo32_StepRun(run) == LUMO32_RUN_FAILED,
+            "the handle's run fails the same way");
+      check(lumo32_RunResults(run, &results) == 0 && results.Cpeak == -5.0f, "and has no results");
+      lumo32_FreeRun(run);
+    }
   }
   return failures == 0 ? 0 : 1;
 }

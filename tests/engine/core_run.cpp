@@ -14,7 +14,7 @@ lumo::CVantormain_LUMO startRun(const TransferRecord &record, lumo::EmissionEval
   std::optional<lumo::RunInputs> inputs = lumo::readRunInputs(record);
   if (!inputs) throw std::invalid_argument("record rejected");
   if (substeps > 0) inputs->substeps = substeps;
-  return lumo::CVantormain_LUMO(nullptr, std::move(*inputs), lumo::ResultsCsv(csvPath), evaluation);
+  return lumo::CVantormain_LUMO(std::move(*inputs), lumo::ResultsCsv(csvPath), evaluation);
 }
 
 ReportRow rowOf(const lumo::CVantormain_LUMO &run) {

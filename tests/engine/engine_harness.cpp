@@ -25,7 +25,12 @@ const Engine &engine() {
                   reinterpret_cast<Lumo32OneLoopFn>(find("_OneLoop")),
                   reinterpret_cast<Lumo32GetValuesFn>(find("_GetValues")),
                   reinterpret_cast<Lumo32GetHelpStringFn>(find("_GetHelpString")),
-                  reinterpret_cast<Lumo32SayHelloFn>(find("_SayHello"))};
+                  reinterpret_cast<Lumo32SayHelloFn>(find("_SayHello")),
+                  reinterpret_cast<Lumo32CreateRunFn>(find("lumo32_CreateRun")),
+                  reinterpret_cast<Lumo32StepRunFn>(find("lumo32_StepRun")),
+                  reinterpret_cast<Lumo32RunToEndFn>(find("lumo32_RunToEnd")),
+                  reinterpret_cast<Lumo32RunResultsFn>(find("lumo32_RunResults")),
+                  reinterpret_cast<Lumo32FreeRunFn>(find("lumo32_FreeRun"))};
   }();
   return bound;
 }

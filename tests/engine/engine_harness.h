@@ -1,5 +1,5 @@
 // Test harness for the engine: binds liblumo32.so by full path through its
-// five exports, exactly as the program does, and builds TransferRecords whose
+// exports, exactly as the program does, and builds TransferRecords whose
 // arrays it owns. Every test drives the library only through the exports.
 #pragma once
 
@@ -21,6 +21,12 @@ struct Engine {
   Lumo32GetValuesFn getValues;
   Lumo32GetHelpStringFn helpString;
   Lumo32SayHelloFn sayHello;
+  // Runs of the caller's own.
+  Lumo32CreateRunFn createRun;
+  Lumo32StepRunFn stepRun;
+  Lumo32RunToEndFn runToEnd;
+  Lumo32RunResultsFn runResults;
+  Lumo32FreeRunFn freeRun;
 };
 
 // The library, loaded once per process.

@@ -4,17 +4,16 @@
 
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <string>
 
 #include "engine_harness.h"
+#include "refused_records.h"
 
 namespace lumo_test {
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-constexpr float kInf = std::numeric_limits<float>::infinity();
 
 TEST(EngineInterface, WithoutRunOneLoopAndGetValuesDoNothing) {
   Scenario s;
@@ -74,58 +73,15 @@ TEST(EngineInterface, NewInitReplacesTheRun) {
 
 // Each case breaks one thing; the record must be refused, with the CSV
 // created and empty and no run left behind.
-struct BrokenRecord {
-  const char *name;
-  std::function<void(Scenario &)> breakScenario;
-  std::function<void(TransferRecord &)> breakRecord = [](TransferRecord &) {};
-};
-
 TEST(EngineInterface, UnusableRecordsAreRejected) {
-  const std::vector<BrokenRecord> cases = {
-      {"no zones", [](Scenario &s) { s.zones = 0; }},
-      {"three zones", [](Scenario &s) { s.zones = 3; }},
-      {"one flow", [](Scenario &s) { s.flowsOne = {1}; }},
-      {"two zone-2 flows with one zone",
-       [](Scenario &s) {
-         s.flowsTwo = {0, 0};
-       }},
-      {"zero report interval", [](Scenario &s) { s.reportInterval = 0; }},
-      {"negative report interval", [](Scenario &s) { s.reportInterval = -1; }},
-      {"NaN report interval", [](Scenario &s) { s.reportInterval = kNaN; }},
-      {"NaN start", [](Scenario &s) { s.start = kNaN; }},
-      {"infinite end", [](Scenario &s) { s.end = kInf; }},
-      {"end before start", [](Scenario &s) { s.end = -0.5f; }},
-      {"unresolvable clock", [](Scenario &s) { s.start = 1e15f, s.end = 2e15f; }},
-      {"zero body weight", [](Scenario &s) { s.bodyWeight = 0; }},
-      {"NaN body weight", [](Scenario &s) { s.bodyWeight = kNaN; }},
-      {"zero lifetime", [](Scenario &s) { s.lifetime = 0; }},
-      {"zero zone-1 volume", [](Scenario &s) { s.volume1 = 0; }},
-      {"zero zone-2 volume with two zones", [](Scenario &s) { s.zones = 2, s.volume2 = 0; }},
-      {"NaN flow",
-       [](Scenario &s) {
-         s.flowsOne = {kNaN, 0};
-       }},
-      {"NaN source mass",
-       [](Scenario &s) {
-         s.sources = {{1, 0, kNaN, 1, 1}};
-       }},
-      {"negative list count", [](Scenario &) {},
-       [](TransferRecord &r) { r.OverrideActivityList.Entries = -1; }},
-      {"null list with entries", [](Scenario &) {},
-       [](TransferRecord &r) {
-         r.EmissionRateIncrementalList = {3, nullptr};
-       }},
-      {"null primary days", [](Scenario &) {},
-       [](TransferRecord &r) { r.PrimaryDaysList = nullptr; }},
-  };
+  const std::vector<BrokenRecord> cases = refusedRecords();
   TempDir dir;
   const std::string csv = dir.file("rejected.csv");
   const std::string dump = dir.file("rejected.txt");
   for (const BrokenRecord &c : cases) {
     SCOPED_TRACE(c.name);
     Scenario s;
-    c.breakScenario(s);
-    c.breakRecord(*s.build());
+    c.apply(s);
     EXPECT_EQ(engine().init(&s.record, dump.c_str(), csv.c_str()), 0);
     EXPECT_TRUE(std::filesystem::exists(csv));
     EXPECT_EQ(readFile(csv), "");

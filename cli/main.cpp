@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "assessment_command.h"
 #include "batch_run.h"
 #include "command_line.h"
 #include "platform.h"
@@ -46,6 +47,20 @@ int main(int argc, char **argv) {
   CatchInterrupt();
 
   ProgressBar bar(stderr, ::isatty(STDERR_FILENO) == 1);
+  if (!cmd.monteCarlo.empty()) {
+    AssessmentCommandIo io;
+    io.programDirectory = lumo::platform::ExecutableDirectory();
+    io.interrupted = &interrupted;
+    // The bar appears once the cases run, and goes before anything is printed.
+    io.progress = [&bar, label = cmd.useDefault ? std::string("start-up scenario") : cmd.files.front(),
+                   begun = false](std::size_t done, std::size_t total) mutable {
+      if (!begun) bar.Begin(label);
+      begun = true;
+      bar.Update(total ? static_cast<int>(done * 100 / total) : 100);
+    };
+    io.runEnded = [&bar] { bar.End(); };
+    return RunAssessmentCommand(cmd, io);
+  }
   BatchRun batch(lumo::platform::ExecutableDirectory(), interrupted,
                  [&bar](int percent) { bar.Update(percent); });
 

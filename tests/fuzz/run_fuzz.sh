@@ -10,7 +10,7 @@ build=$1
 seconds=$2
 only=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(scenario engine_record chemicals grid number_text concentration_csv)
+targets=(scenario engine_record chemicals assessment_file grid number_text concentration_csv)
 
 # The scenario input holds a whole record and up to 800 schedule rows.
 max_len() {

@@ -6,6 +6,7 @@
 
 #include "dialog_fields.h"
 #include "lumo_state.h"
+#include "parameter_edits.h"
 #include "real_edit.h"
 #include "unit_conversions.h"
 
@@ -58,11 +59,10 @@ TAirflowDlg::TAirflowDlg(QWidget *owner, lumo::TLumoState *state)
 }
 
 void TAirflowDlg::AirExchangeEdited() {
-  Record().AirExchangeRate = numeditAirExchanges->Value();
-  const double flow = State()->CalcInterZonalAirFlow();
+  lumo::rules::StoreAirExchangeRate(*State(), numeditAirExchanges->Value());
+  const double flow = Record().InterzonalAirflow;
   numeditInterzonalAirExchange->SetValue(flow);
   numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(flow));
-  Record().InterzonalAirflow = flow;
 }
 
 void TAirflowDlg::AirExchangeLeft() {

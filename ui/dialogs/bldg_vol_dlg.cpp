@@ -6,6 +6,7 @@
 #include "dialog_fields.h"
 #include "lumo_state.h"
 #include "num_edit.h"
+#include "parameter_edits.h"
 #include "unit_conversions.h"
 
 TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
@@ -34,6 +35,5 @@ void TBldgVolDlg::Store(double cubicFeet) {
                         tr(" ft³"));
   numedBldgVolume->SetValue(cubicFeet);
   numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeet));
-  Record().BldgVolume = cubicFeet;
-  Record().InterzonalAirflow = State()->CalcInterZonalAirFlow();
+  lumo::rules::StoreBuildingVolume(*State(), cubicFeet);
 }

@@ -22,8 +22,10 @@ TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
   numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(Record().BldgVolume));
 
   connect(numedBldgVolume, &TNumEdit::exited, this, [this] { Store(numedBldgVolume->Value()); });
-  connect(numedBldgVolume2, &TNumEdit::exited, this,
-          [this] { Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value())); });
+  connect(numedBldgVolume2, &TNumEdit::exited, this, [this] {
+    if (!LeftAsShown(numedBldgVolume2, lumo::CubicFeettoCubicMeters(Record().BldgVolume)))
+      Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value()));
+  });
 }
 
 bool TBldgVolDlg::CanClose() {

@@ -139,4 +139,14 @@ EngineRunInputs AssembleEngineInputs(const ScenarioRecord &scenario,
   return AssembleEngineRecord(scenario, schedule).inputs;
 }
 
+EngineRunInputs AssembleVariedInputs(const ScenarioRecord &scenario,
+                                     const PaintDurationGrid &schedule,
+                                     std::span<const VariedValue> values) {
+  TLumoState iteration;
+  iteration.ScenarioRecord = scenario;
+  iteration.PaintDurationGrid() = schedule;
+  ApplyVariableInputs(iteration, values);
+  return AssembleEngineInputs(iteration.ScenarioRecord, iteration.PaintDurationGrid());
+}
+
 }  // namespace lumo

@@ -12,11 +12,13 @@
 // the emission dump beside the program.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "engine_run_inputs.h"
 #include "paint_duration_grid.h"
 #include "scenario_record.h"
+#include "variable_inputs.h"
 
 namespace lumo {
 
@@ -38,5 +40,12 @@ EngineAssembly AssembleEngineRecord(const ScenarioRecord &scenario,
 // The same, the inputs only.
 EngineRunInputs AssembleEngineInputs(const ScenarioRecord &scenario,
                                      const PaintDurationGrid &schedule);
+
+// The inputs of one iteration of an assessment: a copy of the scenario with
+// `values` applied as the program applies them (ApplyVariableInputs; its
+// EVariableInput propagates), then assembled. The scenario is not changed.
+EngineRunInputs AssembleVariedInputs(const ScenarioRecord &scenario,
+                                     const PaintDurationGrid &schedule,
+                                     std::span<const VariedValue> values);
 
 }  // namespace lumo

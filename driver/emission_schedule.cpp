@@ -1,11 +1,8 @@
-// The emission schedule: one increment per schedule row and exponential,
-// releasing the chemical applied in that work period, and its dump
-// "emission.csv" in the program's directory.
-#include <cstdio>
-#include <string>
+#include "emission_schedule.h"
 
-#include "lumo_transfer.h"
-#include "platform.h"
+#include <cstdio>
+
+#include "zone_air.h"
 
 namespace lumo {
 
@@ -30,21 +27,21 @@ struct Side {
 
 }  // namespace
 
-void LumoTransfer::SetEmissionRateIncrementalList() {
-  const auto &s = ScenarioRecord;
-  const lumo::PaintDurationGrid &grid = PaintDurationGrid();
-  using G = lumo::PaintDurationGrid;
+EmissionSchedule BuildEmissionSchedule(const TLumoState &scenario, const PaintDurationGrid &grid,
+                                       const std::vector<OverrideRecord> &overrides) {
+  const auto &s = scenario.ScenarioRecord;
+  using G = PaintDurationGrid;
   int rows = grid.Rows();
 
   // Which rows are priming rows: as many as the schedule builder makes for
   // the current inputs (minutes rounded as in the schedule), which can
   // differ from the whole days the unrounded hours give. Never more than the
   // schedule holds.
-  int primingRows = CountPaintDurationGridRows().PrimingRows;
+  int primingRows = scenario.CountPaintDurationGridRows().PrimingRows;
   if (primingRows > rows) primingRows = rows;
 
-  double primingTime = s.PrimerApplicationRate != 0 ? GetPrimerHours() : 0.0;
-  double paintingTime = s.PaintApplicationRate != 0 ? GetPaintHours() : 0.0;
+  double primingTime = s.PrimerApplicationRate != 0 ? scenario.GetPrimerHours() : 0.0;
+  double paintingTime = s.PaintApplicationRate != 0 ? scenario.GetPaintHours() : 0.0;
   double primerPerHour = primingTime != 0 ? 1000.0 * s.PrimerChemicalMass / primingTime : 0.0;
   double paintPerHour = paintingTime != 0 ? 1000.0 * s.PaintChemicalMass / paintingTime : 0.0;
 
@@ -53,7 +50,7 @@ void LumoTransfer::SetEmissionRateIncrementalList() {
     return percentFirst >= 100 ? 1 : 2;
   };
   Side primer{"Primer:,",
-              exponentials(GetPrimeVolume(), s.PrimerPercentFirstExp),
+              exponentials(scenario.GetPrimeVolume(), s.PrimerPercentFirstExp),
               primerPerHour,
               s.PrimerPercentFirstExp,
               s.PrimerEmissionsModel == EmissionsModelType::SemiEmpirical
@@ -61,7 +58,7 @@ void LumoTransfer::SetEmissionRateIncrementalList() {
                   : s.PrimerRateConstant1,
               s.PrimerRateConstant2};
   Side paint{"Paint:,",
-             exponentials(GetPaintVolume(), s.PaintPercentFirstExp),
+             exponentials(scenario.GetPaintVolume(), s.PaintPercentFirstExp),
              paintPerHour,
              s.PaintPercentFirstExp,
              s.PaintEmissionsModel == EmissionsModelType::SemiEmpirical
@@ -69,20 +66,20 @@ void LumoTransfer::SetEmissionRateIncrementalList() {
                  : s.PaintRateConstant1,
              s.PaintRateConstant2};
 
-  std::string dump;
+  EmissionSchedule out;
+  std::string &dump = out.dump;
   dump += "Total Priming Time:, " + Real(primingTime) + "\n";
   dump += "Total Painting Time:, " + Real(paintingTime) + "\n";
   dump += "Primer Mass Per Hour:, " + Real(primerPerHour) + "\n";
   dump += "Paint Mass Per Hour:, " + Real(paintPerHour) + "\n";
   dump += "Primer Days:," + std::to_string(primingRows) + "\n";
 
-  int k = 0;
   auto number = [&](int column, int row) { return grid.CellNumber(column, row).value_or(0.0); };
   auto addRow = [&](int row, const Side &side, double startTime) {
     double hours = (number(G::kEndHour, row) - number(G::kStartHour, row)) +
                    (number(G::kEndMinute, row) - number(G::kStartMinute, row)) / 60.0;
     for (int m = 1; m <= side.exponentials; ++m) {
-      EmissionRateIncrementalRecord &e = emissions_[k++];
+      EmissionRateIncrementalRecord e{};
       double share = m == 1 ? side.percentFirst : 100.0 - side.percentFirst;
       e.Zone = 1;
       e.StartTime = static_cast<float>(startTime);
@@ -90,6 +87,7 @@ void LumoTransfer::SetEmissionRateIncrementalList() {
       e.MassReleased = static_cast<float>(side.massPerHour * hours * share / 100.0);
       e.RateConstant =
           static_cast<float>((m == 1 ? side.rate1PerHour : side.rate2PerHour) * kHoursPerDay);
+      out.increments.push_back(e);
       if (m == 1)
         dump += std::to_string(row + 1) + ":," + side.label + Real(double(e.MassReleased)) + "\n";
     }
@@ -100,11 +98,8 @@ void LumoTransfer::SetEmissionRateIncrementalList() {
   for (int r = 0; r < primingRows; ++r, dayStart += 1.0) addRow(r, primer, dayStart);
   // Painting rows start when the painting-event override of the same row
   // begins.
-  for (int r = primingRows; r < rows; ++r) addRow(r, paint, double(overrides_[r].EnterTime));
-
-  record_.EmissionRateIncrementalList = {k, k > 0 ? emissions_.data() : nullptr};
-  platform::ReplaceFileContents(programDirectory_ + platform::PathSeparator() + "emission.csv",
-                                dump);
+  for (int r = primingRows; r < rows; ++r) addRow(r, paint, double(overrides[r].EnterTime));
+  return out;
 }
 
 }  // namespace lumo

@@ -1,16 +1,12 @@
-// Completing the record with the run constants and file names, and starting,
-// stopping and finishing a run.
+// Filling the record, and starting, stopping and finishing a run.
+#include "assemble_engine_inputs.h"
 #include "lumo_transfer.h"
 #include "platform.h"
 #include "results_provenance.h"
-#include "scenario_check.h"
 
 namespace lumo {
 
 namespace {
-
-// Far above any concentration: the engine's saturation limit stays inactive.
-constexpr float kSaturationConcentration = 9e33f;
 
 void RefuseUnwritable(const std::string &path, const char *what, const char *remedy) {
   const std::string cause = platform::FileWriteProblem(path);
@@ -30,35 +26,11 @@ std::string LumoTransfer::ConcentrationFileName() {
 }
 
 void LumoTransfer::FillTransferRecord() {
-  if (auto problem = FindScenarioProblem(ScenarioRecord, PaintDurationGrid()))
-    throw EScenarioCheck(*problem);
-
-  record_.Zones = NumZones();
-  SetVolumeRecord();
-  SetAirFlowRecordOne();
-  SetAirFlowRecordTwo();
-  SetInitialConcentrationRecord();
-  SetPrimaryActivityPatternList();
-  SetSecondaryActivityPatternList();
-  SetOverridePatternList();
-  SetPrimaryDaysList();
-  SetEmissionRateIncrementalList();
-  SetFirstOrderSinkList();
-  SetLangmuirSinkList();
-
-  const auto &s = ScenarioRecord;
-  record_.SaturationConcentration = kSaturationConcentration;
-  // The clock starts with the first emission increment; a scenario that
-  // releases nothing starts at midnight of the first day.
-  const auto &emissions = record_.EmissionRateIncrementalList;
-  record_.StartTime = emissions.Entries > 0 ? emissions.List[0].StartTime : 0.0f;
-  record_.EndTime = static_cast<float>(double(s.RunLength) + double(record_.StartTime));
-  record_.ReportInterval = static_cast<float>(s.ReportInterval / 1440.0);
-  record_.EventsPerYear = static_cast<float>(s.EventsPerYear);
-  record_.BodyWeight = static_cast<float>(s.BodyWeight);
-  record_.YearsofExposure = static_cast<float>(s.YearsofExposure);
-  record_.AverageLifeTime = static_cast<float>(s.LifeTime * 365.0);
-  record_.filename = CSVNameBuffer();
+  EngineAssembly assembly = AssembleEngineRecord(ScenarioRecord, PaintDurationGrid());
+  platform::ReplaceFileContents(programDirectory_ + platform::PathSeparator() + "emission.csv",
+                                assembly.emissionDump);
+  inputs_ = std::move(assembly.inputs);
+  record_ = BindRecord(inputs_);
   GetCSVName();
 }
 

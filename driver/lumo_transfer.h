@@ -1,17 +1,12 @@
 // LumoTransfer: the scenario object the program instantiates. It extends the
-// scenario state with fixed storage for the engine's input lists, turns the
-// scenario into the engine's TransferRecord (metric units: m³, m³/day, days)
-// and runs it.
+// scenario state with the engine's inputs as the last run was given them
+// (assemble_engine_inputs.h: metric units, 32-bit floats) and runs them.
 //
-// The setting operations copy and convert the scenario, its derived
-// quantities and the painting schedule into the record; values are computed
-// in double precision and stored as 32-bit floats. ExecuteLUMO calls them in
-// the order their data needs (volumes before airflows, the override list
-// before the emission list), then hands a copy of the finished record to the
-// run worker, so the scenario may change while a run goes on.
+// FillTransferRecord assembles the inputs from the scenario and writes the
+// emission dump beside the program; ExecuteLUMO then hands a copy of them to
+// the run worker, so the scenario may change while a run goes on.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -26,10 +21,6 @@ namespace lumo {
 
 class LumoTransfer : public TLumoState {
  public:
-  static constexpr int kMaxEmissionEntries = 2 * lumo::PaintDurationGrid::kMaxRows;
-  static constexpr int kMaxActivityEntries = 100;
-  static constexpr int kMaxOverrideEntries = lumo::PaintDurationGrid::kMaxRows;
-  static constexpr int kSinkEntries = SinkBlock::kSinks;
   // ft³ to m³, and per hour to per day.
   static constexpr double kCubicFeetToCubicMetres = ::lumo::kCubicFeetToCubicMetres;
   static constexpr double kHoursPerDay = ::lumo::kHoursPerDay;
@@ -43,34 +34,17 @@ class LumoTransfer : public TLumoState {
 
   const std::string &ProgramDirectory() const { return programDirectory_; }
 
-  // ---- Record assembly (each fills its part of Record()) -----------------
-
   // 1 when more than 99 % of the building is painted, otherwise 2.
   std::int32_t NumZones() const;
-  void SetVolumeRecord();
-  void SetAirFlowRecordOne();
-  void SetAirFlowRecordTwo();
-  void SetInitialConcentrationRecord();
-  void SetPrimaryActivityPatternList();    // from the weekday pattern
-  void SetSecondaryActivityPatternList();  // from the weekend pattern
-  // One entry per schedule row; needs NumZones.
-  void SetOverridePatternList();
-  void SetPrimaryDaysList();
-  // One increment per schedule row and exponential; writes "emission.csv"
-  // in the program's directory (throws platform::FileError when it cannot).
-  // Needs the override list. Rows are priming rows as the schedule builder
-  // makes them for the current inputs (throws ETooManyOverrideRows when the
-  // inputs need more than 800 rows).
-  void SetEmissionRateIncrementalList();
-  void SetFirstOrderSinkList();
-  void SetLangmuirSinkList();
 
-  // Checks the scenario (throws EScenarioCheck naming the field and its
-  // allowed range), then fills the whole record: every list, the run
-  // constants and the results-file name. Does not start anything.
+  // Assembles the record from the scenario (AssembleEngineRecord: throws
+  // EScenarioCheck naming the field and its allowed range, and nothing
+  // changes), then writes the emission dump "emission.csv" in the program's
+  // directory (throws platform::FileError when it cannot) and keeps the
+  // record. Does not start anything.
   void FillTransferRecord();
 
-  // The record as filled so far; its lists point into this object.
+  // The record as last filled; its lists point into this object.
   const TransferRecord &Record() const { return record_; }
 
   // The two names the engine is given: the input dump in the program's
@@ -100,24 +74,10 @@ class LumoTransfer : public TLumoState {
   XferThread &Worker() { return worker_; }
 
  private:
-  void FillActivityList(const ActivityPattern &pattern,
-                        std::array<ActivityRecord, kMaxActivityEntries> &storage,
-                        ActivityList &list) const;
-
   std::string programDirectory_;
-  TransferRecord record_{};
+  EngineRunInputs inputs_;
+  TransferRecord record_{};      // bound to inputs_
   std::uint32_t runInputs_ = 0;  // checksum of the inputs of the newest run
-
-  // The engine's list storage.
-  std::array<float, 2> airFlowOne_{};
-  std::array<float, 4> airFlowTwo_{};
-  std::array<std::int32_t, 7> dayTypes_{};
-  std::array<EmissionRateIncrementalRecord, kMaxEmissionEntries> emissions_{};
-  std::array<ActivityRecord, kMaxActivityEntries> weekdayActivities_{};
-  std::array<ActivityRecord, kMaxActivityEntries> weekendActivities_{};
-  std::array<OverrideRecord, kMaxOverrideEntries> overrides_{};
-  std::array<LangmuirSinkRecord, kSinkEntries> langmuirSinks_{};
-  std::array<FirstOrderSinkRecord, kSinkEntries> firstOrderSinks_{};
 
   // Last: destroyed first, so no worker outlives the object.
   XferThread worker_;

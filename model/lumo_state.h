@@ -52,6 +52,11 @@ inline constexpr std::size_t kScheduleFileSize = sizeof(PaintDurationGrid);  // 
 // name.
 std::string CompanionFileName(const std::string &name);
 
+// The results-file name of a scenario file: its extension (the part of
+// the file name from its last period on) replaced by ".CSV", or ".CSV"
+// appended when the file name has none.
+std::string CSVFileName(const std::string &scenarioFileName);
+
 // The default scenario name: the program's directory, the path separator and
 // "lumo.vkx". Just "lumo.vkx" when the program's directory cannot be told or
 // the result would not fit the stored file name.
@@ -211,10 +216,9 @@ class TLumoState {
   // other byte is taken as read.
   void GetState(const std::string &name);
 
-  // Fills the results-file name from ScenarioFileName: its extension (the
-  // part of the file name from its last period on) replaced by ".CSV", or
-  // ".CSV" appended when the file name has none. Returns the zero-terminated
-  // text (UTF-8), which stays valid until the next call.
+  // Fills the results-file name from ScenarioFileName (CSVFileName).
+  // Returns the zero-terminated text (UTF-8), which stays valid until the
+  // next call.
   const char *GetCSVName();
   const char *CSVName() const { return csvName_.data(); }
   char *CSVNameBuffer() { return csvName_.data(); }

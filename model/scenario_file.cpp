@@ -166,8 +166,8 @@ void TLumoState::GetState(const std::string &name) {
   grid_ = std::move(grid);
 }
 
-const char *TLumoState::GetCSVName() {
-  std::string name = ScenarioRecord.ScenarioFileName.Text();
+std::string CSVFileName(const std::string &scenarioFileName) {
+  std::string name = scenarioFileName;
   std::size_t fileStart = 0;
   for (std::size_t i = name.size(); i > 0; --i) {
     if (IsPathSeparator(name[i - 1])) {
@@ -178,6 +178,11 @@ const char *TLumoState::GetCSVName() {
   std::size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot >= fileStart) name.resize(dot);
   name += ".CSV";
+  return name;
+}
+
+const char *TLumoState::GetCSVName() {
+  const std::string name = CSVFileName(ScenarioRecord.ScenarioFileName.Text());
   // A stored name is at most 255 characters of at most 3 UTF-8 bytes each,
   // so it always fits; the limit only guards the copy.
   std::size_t n = std::min(name.size(), csvName_.size() - 1);

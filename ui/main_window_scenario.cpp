@@ -7,10 +7,10 @@
 // surface or number of coats whose painting the schedule cannot hold is
 // refused, and the previous one stays.
 #include <QRadioButton>
-#include <cmath>
 
 #include "main_window.h"
 #include "message_box.h"
+#include "parameter_edits.h"
 #include "scenario_rules.h"
 #include "ui_main_window.h"
 #include "ui_page_occupancy_exposure.h"
@@ -168,8 +168,7 @@ void TfrmMain::btnEditVolumeClick() {
   }
   if (RunParameterDialog(ParameterDialog::BuildingVolume)) {
     Guarded([&] {
-      State_->SetDefaultEmissions();
-      State_->CalcSinkAreas();
+      rules::ApplyBuildingVolumeEdited(*State_);
       RefreshFromState();
       ReapplyIndividual();
     });
@@ -241,18 +240,17 @@ void TfrmMain::rbScenarioWallsOnlyClick(BldgSurface surface) {
 void TfrmMain::CoatsExit(bool primer) {
   auto *field = primer ? Scenario().edPrimerCoats : Scenario().edPaintCoats;
   const double value = field->Value();
-  const double whole = std::isfinite(value) ? std::round(value) : 0.0;
-  if (!(whole >= 0.0 && whole <= rules::kMaxCoats) || whole != value) {
+  const std::int32_t coats = rules::WholeCoats(value);
+  if (coats != value) {
     ShowMessage(this, tr("A Small Correction"),
                 tr("The number of coats is a whole number from 0 to %1.").arg(rules::kMaxCoats),
                 MsgIcon::Warning, MsgButton::Ok);
   }
-  const double clamped = std::clamp(whole, 0.0, double(rules::kMaxCoats));
   const ScenarioCopy before = CopyScenario();
   Guarded([&] {
-    if (!ApplyIfScheduleFits(
-            before, primer ? ScheduleInput::PrimerCoats : ScheduleInput::PaintCoats, QString(),
-            [&] { rules::ApplyCoats(*State_, primer, static_cast<std::int32_t>(clamped)); }))
+    if (!ApplyIfScheduleFits(before,
+                             primer ? ScheduleInput::PrimerCoats : ScheduleInput::PaintCoats,
+                             QString(), [&] { rules::ApplyCoats(*State_, primer, coats); }))
       return;
     RefreshFromState();
     State_->SetDefaultEmissions();

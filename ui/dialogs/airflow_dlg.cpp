@@ -6,6 +6,7 @@
 
 #include "dialog_fields.h"
 #include "lumo_state.h"
+#include "parameter_edits.h"
 #include "real_edit.h"
 #include "unit_conversions.h"
 
@@ -50,19 +51,24 @@ TAirflowDlg::TAirflowDlg(QWidget *owner, lumo::TLumoState *state)
   // textEdited comes from the user only, never from the values set above.
   connect(numeditAirExchanges, &TRealEdit::textEdited, this, &TAirflowDlg::AirExchangeEdited);
   connect(numeditAirExchanges, &TRealEdit::editingFinished, this, &TAirflowDlg::AirExchangeLeft);
-  connect(numeditInterzonalAirExchange, &TRealEdit::editingFinished, this,
-          [this] { StoreInterzonal(numeditInterzonalAirExchange->Value()); });
+  // The airflow fields show two decimals: one left without typing (isModified
+  // is reset whenever a value is shown) keeps the stored airflow, not its
+  // rounding to what the field shows.
+  connect(numeditInterzonalAirExchange, &TRealEdit::editingFinished, this, [this] {
+    if (numeditInterzonalAirExchange->isModified())
+      StoreInterzonal(numeditInterzonalAirExchange->Value());
+  });
   connect(numeditInterzonalAirExchange2, &TRealEdit::editingFinished, this, [this] {
-    StoreInterzonal(lumo::CubicMeterstoCubicFeet(numeditInterzonalAirExchange2->Value()));
+    if (numeditInterzonalAirExchange2->isModified())
+      StoreInterzonal(lumo::CubicMeterstoCubicFeet(numeditInterzonalAirExchange2->Value()));
   });
 }
 
 void TAirflowDlg::AirExchangeEdited() {
-  Record().AirExchangeRate = numeditAirExchanges->Value();
-  const double flow = State()->CalcInterZonalAirFlow();
+  lumo::rules::StoreAirExchangeRate(*State(), numeditAirExchanges->Value());
+  const double flow = Record().InterzonalAirflow;
   numeditInterzonalAirExchange->SetValue(flow);
   numeditInterzonalAirExchange2->SetValue(lumo::CubicFeettoCubicMeters(flow));
-  Record().InterzonalAirflow = flow;
 }
 
 void TAirflowDlg::AirExchangeLeft() {

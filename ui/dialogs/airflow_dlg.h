@@ -3,7 +3,9 @@
 // m³/hour). Every keystroke in the air exchange rate stores it and
 // replaces the interzonal airflow by the one computed from it. When a field
 // is left, a value outside its limits (0 to 1000 air changes/hour, 0 to
-// 1.0e12 ft³/hour) is corrected to the nearest one.
+// 1.0e12 ft³/hour) is corrected to the nearest one; an airflow field left
+// without typing in it stores nothing, so the airflow keeps its exact value
+// rather than the two decimals the field shows.
 #pragma once
 
 #include "param_dialog.h"

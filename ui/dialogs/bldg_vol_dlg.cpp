@@ -6,6 +6,7 @@
 #include "dialog_fields.h"
 #include "lumo_state.h"
 #include "num_edit.h"
+#include "parameter_edits.h"
 #include "unit_conversions.h"
 
 TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
@@ -21,8 +22,10 @@ TBldgVolDlg::TBldgVolDlg(QWidget *owner, lumo::TLumoState *state)
   numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(Record().BldgVolume));
 
   connect(numedBldgVolume, &TNumEdit::exited, this, [this] { Store(numedBldgVolume->Value()); });
-  connect(numedBldgVolume2, &TNumEdit::exited, this,
-          [this] { Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value())); });
+  connect(numedBldgVolume2, &TNumEdit::exited, this, [this] {
+    if (!LeftAsShown(numedBldgVolume2, lumo::CubicFeettoCubicMeters(Record().BldgVolume)))
+      Store(lumo::CubicMeterstoCubicFeet(numedBldgVolume2->Value()));
+  });
 }
 
 bool TBldgVolDlg::CanClose() {
@@ -34,6 +37,5 @@ void TBldgVolDlg::Store(double cubicFeet) {
                         tr(" ft³"));
   numedBldgVolume->SetValue(cubicFeet);
   numedBldgVolume2->SetValue(lumo::CubicFeettoCubicMeters(cubicFeet));
-  Record().BldgVolume = cubicFeet;
-  Record().InterzonalAirflow = State()->CalcInterZonalAirFlow();
+  lumo::rules::StoreBuildingVolume(*State(), cubicFeet);
 }

@@ -61,3 +61,7 @@ void FitGrid(QTableWidget *grid, int rows) {
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setFixedSize(width, height);
 }
+
+bool LeftAsShown(const TNumEdit *field, double shown) {
+  return field->Value() == shown;
+}

@@ -23,6 +23,13 @@ void AddFieldRow(QGridLayout *grid, int row, const QString &caption, QWidget *fi
                  const QString &unit, QWidget *second = nullptr,
                  const QString &secondUnit = QString(), const QString &between = QString());
 
+// True when `field`, which shows another field's value in its own unit,
+// still holds the value the dialog put there: the user left it as shown.
+// Converting that value back would store the round trip through the other
+// unit (off in the last digits) instead of the value the user typed, so a
+// field left as shown stores nothing.
+bool LeftAsShown(const TNumEdit *field, double shown);
+
 // Sizes `grid` to show all its columns and up to `rows` rows without empty
 // space (a scroll bar shows the rest).
 void FitGrid(QTableWidget *grid, int rows);

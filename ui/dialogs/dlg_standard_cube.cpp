@@ -31,8 +31,10 @@ void TdlgStandardCube::AddDimension(QGridLayout *grid, Dimension &d, int row, co
   d.Feet->SetValue(feet);
   d.Meters->SetValue(lumo::FeettoMeters(feet));
   connect(d.Feet, &TNumEdit::exited, this, [this, &d] { SetFeet(d, d.Feet->Value()); });
-  connect(d.Meters, &TNumEdit::exited, this,
-          [this, &d] { SetFeet(d, lumo::MeterstoFeet(d.Meters->Value())); });
+  connect(d.Meters, &TNumEdit::exited, this, [this, &d] {
+    if (!LeftAsShown(d.Meters, lumo::FeettoMeters(d.Feet->Value())))
+      SetFeet(d, lumo::MeterstoFeet(d.Meters->Value()));
+  });
 }
 
 void TdlgStandardCube::SetFeet(Dimension &d, double feet) {

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "dialog_fields.h"
-#include "exposure_events.h"
 #include "lumo_state.h"
 #include "num_edit.h"
+#include "parameter_edits.h"
 
 TExposureDlg::TExposureDlg(QWidget *owner, lumo::TLumoState *state)
     : TParamDialog(owner, state, tr("Exposure Events")) {
@@ -37,10 +37,7 @@ void TExposureDlg::Store() {
   auto &r = Record();
   const double years = Corrected(numedYears, numedYears->Value(), lumo::kYearsOfExposureLimits,
                                  tr("The years of exposure"), tr(" years"));
-  const auto counts = lumo::CountExposureEvents(numedExposure->Value(), years);
-  r.EventsPerYear = numedExposure->Value();
-  r.YearsofExposure = counts.YearsofExposure;
-  r.EventsinLifeTime = counts.EventsinLifeTime;
-  numedYears->SetValue(counts.YearsofExposure);
-  numedEvents->SetValue(counts.EventsinLifeTime);
+  lumo::rules::StoreExposureEvents(r, numedExposure->Value(), years);
+  numedYears->SetValue(r.YearsofExposure);
+  numedEvents->SetValue(r.EventsinLifeTime);
 }

@@ -61,6 +61,11 @@ TPaintDlg::TPaintDlg(QWidget *owner, lumo::TLumoState *state)
 }
 
 void TPaintDlg::Left(Coverage &c, Unit unit) {
+  const double shown = c.SquareFeet->Value();
+  if ((unit == Unit::SquareMeters &&
+       LeftAsShown(c.SquareMeters, lumo::SquareFeettoSquareMeters(shown))) ||
+      (unit == Unit::WetFilm && LeftAsShown(c.WetFilm, lumo::CoveragetoWetFilm(shown))))
+    return;
   // The limits in the unit the user typed, so the message speaks of it.
   const lumo::FieldLimits ft2 = lumo::kCoverageLimits;
   double squareFeet = 0;

@@ -59,10 +59,10 @@ TSinkGridDlg::TSinkGridDlg(QWidget *owner, lumo::TLumoState *state)
   for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
     for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
       const double value = *Stored(column, sink);
-      gridSink->SetCells(
-          column, kFirstRow + sink,
-          QString::fromStdString(column == kAreaColumn ? lumo::FormatSinkArea(value)
-                                                       : lumo::FormatSinkRate(value)));
+      const QString text = QString::fromStdString(
+          column == kAreaColumn ? lumo::FormatSinkArea(value) : lumo::FormatSinkRate(value));
+      gridSink->SetCells(column, kFirstRow + sink, text);
+      shown_[column - kAreaColumn][sink] = text;
     }
   }
   gridSink->setColumnWidth(1, 80);
@@ -87,17 +87,28 @@ double *TSinkGridDlg::Stored(int column, int sink) const {
   }
 }
 
+lumo::FieldLimits TSinkGridDlg::Limits(int column) {
+  switch (column) {
+    case kAreaColumn:
+      return lumo::kSinkAreaLimits;
+    case kAreaColumn + 1:
+      return lumo::kAdsorptionRateLimits;
+    default:
+      return lumo::kDesorptionRateLimits;
+  }
+}
+
 double TSinkGridDlg::Limited(int column, int sink, double value) {
   const QString name = tr("Sink %1: the ").arg(sink + 1);
   switch (column) {
     case kAreaColumn:
-      return Corrected(nullptr, value, lumo::kSinkAreaLimits, name + tr("area"), tr(" m²"));
+      return Corrected(nullptr, value, Limits(column), name + tr("area"), tr(" m²"));
     case kAreaColumn + 1:
-      return Corrected(nullptr, value, lumo::kAdsorptionRateLimits,
-                       name + tr("adsorption rate constant"), tr(" m/hour"));
+      return Corrected(nullptr, value, Limits(column), name + tr("adsorption rate constant"),
+                       tr(" m/hour"));
     default:
-      return Corrected(nullptr, value, lumo::kDesorptionRateLimits,
-                       name + tr("desorption rate constant"), tr(" 1/hour"));
+      return Corrected(nullptr, value, Limits(column), name + tr("desorption rate constant"),
+                       tr(" 1/hour"));
   }
 }
 
@@ -106,6 +117,11 @@ bool TSinkGridDlg::CanClose() {
   for (int column = kAreaColumn; column < kAreaColumn + ValueColumns(); ++column) {
     for (int sink = 0; sink < lumo::SinkBlock::kSinks; ++sink) {
       const QString text = gridSink->Cells(column, kFirstRow + sink);
+      // A cell left as it was shown keeps the stored value, not the one its
+      // text rounds it to (unless that value is outside the limits).
+      if (text == shown_[column - kAreaColumn][sink] &&
+          lumo::InRange(*Stored(column, sink), Limits(column)))
+        continue;
       if (const auto value = lumo::ReadSinkValue(text.toStdString())) {
         *Stored(column, sink) = Limited(column, sink, *value);
         continue;

@@ -74,11 +74,14 @@ TSpecificDensityDlg::TSpecificDensityDlg(QWidget *owner, lumo::TLumoState *state
 }
 
 void TSpecificDensityDlg::Left(Unit unit) {
-  auto grams = [unit](const Density &d) {
+  // A field left as shown keeps the stored density.
+  auto grams = [unit](const Density &d, double stored) {
     switch (unit) {
       case Unit::Pounds:
+        if (LeftAsShown(d.Pounds, lumo::GramsPerGallontoPounds(stored))) return stored;
         return lumo::PoundsPerGallontoGrams(d.Pounds->Value());
       case Unit::GramsPerCm3:
+        if (LeftAsShown(d.GramsPerCm3, lumo::GramsPerGallontoGramsPerCm3(stored))) return stored;
         return lumo::GramsPerCm3toGramsPerGallon(d.GramsPerCm3->Value());
       case Unit::None:
       case Unit::Grams:
@@ -87,8 +90,8 @@ void TSpecificDensityDlg::Left(Unit unit) {
     return d.Grams->Value();
   };
   auto &r = Record();
-  r.PrimerDensity = grams(primer_);
-  r.PaintDensity = grams(paint_);
+  r.PrimerDensity = grams(primer_, r.PrimerDensity);
+  r.PaintDensity = grams(paint_, r.PaintDensity);
   Show(primer_, r.PrimerDensity, unit);
   Show(paint_, r.PaintDensity, unit);
 }

@@ -35,8 +35,10 @@ TSrfArea::TSrfArea(QWidget *owner, lumo::TLumoState *state)
   numeditLoading2->SetValue(lumo::LoadingRatiotoMetric(Record().LoadingRatio));
   ShowLabels();
   connect(numeditLoading, &TNumEdit::exited, this, [this] { Store(numeditLoading->Value()); });
-  connect(numeditLoading2, &TNumEdit::exited, this,
-          [this] { Store(lumo::LoadingRatiofromMetric(numeditLoading2->Value())); });
+  connect(numeditLoading2, &TNumEdit::exited, this, [this] {
+    if (!LeftAsShown(numeditLoading2, lumo::LoadingRatiotoMetric(Record().LoadingRatio)))
+      Store(lumo::LoadingRatiofromMetric(numeditLoading2->Value()));
+  });
 }
 
 bool TSrfArea::CanClose() {

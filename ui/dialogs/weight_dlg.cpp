@@ -19,8 +19,10 @@ TWeightDlg::TWeightDlg(QWidget *owner, lumo::TLumoState *state)
   numedWtKg->SetValue(Record().BodyWeight);
   numedWtLbs->SetValue(lumo::KilogramstoPounds(Record().BodyWeight));
   connect(numedWtKg, &TNumEdit::exited, this, [this] { Store(numedWtKg->Value()); });
-  connect(numedWtLbs, &TNumEdit::exited, this,
-          [this] { Store(lumo::PoundstoKilograms(numedWtLbs->Value())); });
+  connect(numedWtLbs, &TNumEdit::exited, this, [this] {
+    if (!LeftAsShown(numedWtLbs, lumo::KilogramstoPounds(Record().BodyWeight)))
+      Store(lumo::PoundstoKilograms(numedWtLbs->Value()));
+  });
 }
 
 void TWeightDlg::Store(double kg) {

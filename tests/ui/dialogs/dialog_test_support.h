@@ -62,6 +62,14 @@ inline void Type(QWidget *field, const QString &text) {
   Settle();
 }
 
+// Enters the field with Tab and leaves it with Tab, typing nothing.
+inline void PassThrough(QWidget *field) {
+  field->setFocus(Qt::TabFocusReason);
+  Settle();
+  QTest::keyClick(field, Qt::Key_Tab);
+  Settle();
+}
+
 // Clicks a radio button on its indicator (a click beside a short text
 // misses it).
 inline void Choose(QWidget *dialog, const char *button) {

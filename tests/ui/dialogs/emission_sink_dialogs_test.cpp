@@ -225,6 +225,30 @@ TEST_F(SinkDialogs, ABadCellIsCorrectedInTheErrorDialogOrKeptOnCancel) {
   EXPECT_EQ(grid->Cells(2, 2), "abc") << "the grid itself is not corrected";
 }
 
+// The grid shows areas to 2 and rate constants to 5 decimals; OK after
+// editing one cell keeps the others as they were stored, not as rounded
+// for showing (a small rate constant used to become 0).
+TEST_F(SinkDialogs, CellsLeftAsShownKeepTheirStoredValues) {
+  r.Sinks.SinkModel = lumo::SinkModelType::Reversible;
+  r.Sinks.SinkArea[0] = 1.23456789;
+  r.Sinks.AdsorptionRate[0] = 3.4e-6;
+  r.Sinks.DesorptionRate[5] = 0.1234567;
+  r.Sinks.SinkArea[4] = 2e9;  // outside the limits: still corrected
+  TSinkGridDlg dlg(nullptr, state.get());
+  ASSERT_TRUE(ShowActive(dlg));
+  auto *grid = Find<TLUMOSinkGrid>(&dlg, "gridSink");
+  EXPECT_EQ(grid->Cells(3, 2), "   0.00000");
+  TypeCell(grid, 2, 3, "7.5");
+  Click(&dlg, "OKBtn");
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(r.Sinks.SinkArea[1], 7.5);
+  EXPECT_EQ(r.Sinks.SinkArea[0], 1.23456789);
+  EXPECT_EQ(r.Sinks.AdsorptionRate[0], 3.4e-6);
+  EXPECT_EQ(r.Sinks.DesorptionRate[5], 0.1234567);
+  EXPECT_EQ(r.Sinks.SinkArea[4], lumo::kSinkAreaLimits.Max);
+  EXPECT_EQ(messages.Messages().last().caption, "A Small Correction");
+}
+
 TEST_F(SinkDialogs, CorrectionValueIsRangeChecked) {
   TNumErrorDlg dlg(nullptr, "Improper Numeric Format or Number Out-Of-Bounds: x");
   ASSERT_TRUE(ShowActive(dlg));

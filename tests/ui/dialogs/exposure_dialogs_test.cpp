@@ -58,6 +58,15 @@ TEST_F(ExposureDialogs, BodyWeightInPounds) {
   Type(Find<TNumEdit>(&dlg, "numedWtKg"), "0");
   EXPECT_EQ(r.BodyWeight, 1);
   EXPECT_EQ(Find<TNumEdit>(&dlg, "numedWtLbs")->Value(), 2.2);
+
+  // Passing through the pounds keeps the kilograms typed (or corrected to)
+  // exact, not their round trip through pounds.
+  Type(Find<TNumEdit>(&dlg, "numedWtKg"), "60.5");
+  PassThrough(Find<TNumEdit>(&dlg, "numedWtLbs"));
+  EXPECT_EQ(r.BodyWeight, 60.5);
+  Type(Find<TNumEdit>(&dlg, "numedWtKg"), "5000");
+  PassThrough(Find<TNumEdit>(&dlg, "numedWtLbs"));
+  EXPECT_EQ(r.BodyWeight, 1000);
 }
 
 class PatternDialogs : public ExposureDialogs {

@@ -133,12 +133,34 @@ TEST_F(PaintDialogs, DensityInPoundsPerGallon) {
   EXPECT_DOUBLE_EQ(r.PrimerDensity, 4536);
   EXPECT_EQ(Find<TNumEdit>(&dlg, "numeditPrimerGramsPerGallon")->Value(), 4536);
   EXPECT_EQ(Find<TNumEdit>(&dlg, "numeditPrimerGramsPerCmCubed")->text(), "1.198");
-  EXPECT_DOUBLE_EQ(r.PaintDensity, 4600);  // both are stored, whichever was left
+  EXPECT_EQ(r.PaintDensity, 4600) << "the paint's fields were left as shown";
 
   Type(Find<TNumEdit>(&dlg, "numeditPaintGramsPerCmCubed"), "1");
   EXPECT_NEAR(r.PaintDensity, 1000 / 0.26417, 1e-9);
   EXPECT_NEAR(Find<TNumEdit>(&dlg, "numedPaintPoundsPerGallon")->Value(), 1000 / 0.26417 / 453.6,
               1e-9);
+}
+
+// Fields in another unit passed through without typing leave the value
+// typed in the first unit exact, not its round trip through their unit.
+TEST_F(PaintDialogs, FieldsInTheOtherUnitPassedThroughKeepTheTypedValue) {
+  {
+    TSpecificDensityDlg dlg(nullptr, state.get());
+    ASSERT_TRUE(ShowActive(dlg));
+    Type(Find<TNumEdit>(&dlg, "numeditPrimerGramsPerGallon"), "3785.75");
+    PassThrough(Find<TNumEdit>(&dlg, "numedPrimerPoundsperGallon"));
+    PassThrough(Find<TNumEdit>(&dlg, "numeditPrimerGramsPerCmCubed"));
+    Click(&dlg, "OKBtn");
+    EXPECT_EQ(r.PrimerDensity, 3785.75);
+  }
+  TPaintDlg dlg(nullptr, state.get());
+  ASSERT_TRUE(ShowActive(dlg));
+  Type(Find<TNumEdit>(&dlg, "numedPaintCoverage"), "350.5");
+  PassThrough(Find<TNumEdit>(&dlg, "numedPaintCoverage2"));
+  PassThrough(Find<TNumEdit>(&dlg, "numedPaintWetFilmThickness"));
+  Click(&dlg, "OKBtn");
+  EXPECT_EQ(r.PaintCoverage, 350.5);
+  EXPECT_EQ(messages.Count(), 0);
 }
 
 class PaintPattern : public PaintDialogs {

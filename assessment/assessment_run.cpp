@@ -51,6 +51,19 @@ class CaseRunner {
         entries_(TableEntries(assessment)),
         engine_(engine) {}
 
+  // The values as the program stores them: a whole-number input cut or
+  // rounded as its field does (a value its field refuses is kept as drawn;
+  // its case fails with the field's reason).
+  std::vector<double> AsStored(std::vector<double> values) const {
+    for (std::size_t j = 0; j < values.size(); ++j) {
+      try {
+        values[j] = entries_[j]->correct(values[j]);
+      } catch (const std::exception &) {
+      }
+    }
+    return values;
+  }
+
   // The results of the scenario with these values (one per input, in the
   // assessment's order), or why there are none.
   CaseResults Run(const std::vector<double> &values, std::string *problem) const {
@@ -133,7 +146,7 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
   auto runCase = [&](std::size_t c) {
     std::string problem, what;
     if (c < oatStart) {
-      run.values[c] = design.Row(c);
+      run.values[c] = runner.AsStored(design.Row(c));
       run.results[c] = runner.Run(run.values[c], &problem);
       what = "iteration " + std::to_string(c + 1);
     } else if (c < sobolStart) {

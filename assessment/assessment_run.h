@@ -40,7 +40,9 @@ struct AssessmentRun {
   std::uint64_t seed = 0;
   CaseResults deterministic{};  // the scenario as it is
   // The main sample, by iteration: the values drawn (in the assessment's
-  // input order) and the results.
+  // input order), as the program stores them (whole numbers cut or rounded
+  // as their fields do), and the results. An iteration not run (a stopped
+  // assessment) has no values.
   std::vector<std::vector<double>> values;
   std::vector<CaseResults> results;
   std::vector<OneAtATimeCase> oneAtATime;  // empty unless asked

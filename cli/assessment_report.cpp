@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "assessment_file.h"
 #include "number_format.h"
 #include "result_report.h"
 #include "result_text.h"
@@ -24,6 +25,11 @@ const char *SamplingName(prob::Sampling s) {
 
 std::string Padded(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string TrimmedRight(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
 
@@ -137,7 +143,7 @@ std::string AssessmentText(const AssessmentHeading &h, const Assessment &a, cons
     if (first.spearman) head += " " + Padded("Spearman", 9);
     if (first.oatLow) head += " " + Padded("at P5", 10) + " " + Padded("at P95", 10);
     if (first.firstOrder) head += " " + Padded("S1 [95 % CI]", 26) + " ST [95 % CI]";
-    out += head + "\n";
+    out += TrimmedRight(head) + "\n";
     std::vector<InputSensitivity> ranked = r.sensitivity;
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto &x, const auto &y) {
       return Strength(x) > Strength(y);
@@ -152,7 +158,7 @@ std::string AssessmentText(const AssessmentHeading &h, const Assessment &a, cons
                            Interval(in.firstOrder->low, in.firstOrder->high, Share),
                        26) +
                 " " + Share(in.total->estimate) + " " + Interval(in.total->low, in.total->high, Share);
-      out += line + "\n";
+      out += TrimmedRight(line) + "\n";
     }
     if (r.sobolRowsUsed > 0 && r.sobolRowsUsed < run.sobolBaseSamples)
       out += "  Sobol indices from " + std::to_string(r.sobolRowsUsed) + " of " +

@@ -19,21 +19,29 @@ namespace {
 
 constexpr std::size_t kLADD = 0, kADD = 1;
 
-std::string Num(double v) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.17g", v);
-  return text;
+prob::RunOptions TwoThreads() {
+  prob::RunOptions options;
+  options.threads = 2;
+  return options;
 }
 
+
 TEST_F(AssessmentTest, ValuesAtTheScenariosOwnGiveItsOwnResultsExactly) {
-  const ScenarioRecord &r = scenario->ScenarioRecord;
-  const prob::AssessmentRun run = Run(R"({"iterations": 16, "seed": 5, "inputs": {
-      "BodyWeight": {"distribution": "fixed", "value": )" + Num(r.BodyWeight) + R"(},
-      "AirExchangeRate": {"distribution": "empirical", "values": [)" + Num(r.AirExchangeRate) + R"(]},
-      "BldgVolume": {"distribution": "fixed", "value": )" + Num(r.BldgVolume) + R"(},
-      "PaintWeightFraction": {"distribution": "fixed", "value": )" + Num(r.PaintWeightFraction) + R"(},
-      "LifeTime": {"distribution": "fixed", "value": )" + Num(r.LifeTime) + R"(}},
+  // A file needs an input that varies; the assessment is then given point
+  // distributions at the scenario's own values.
+  prob::Assessment a = AssessmentOf(R"({"iterations": 16, "seed": 5, "inputs": {
+      "AirExchangeRate": {"distribution": "uniform", "min": 0.1, "max": 2},
+      "BldgVolume": {"distribution": "uniform", "min": 1000, "max": 3000},
+      "BodyWeight": {"distribution": "uniform", "min": 50, "max": 90},
+      "LifeTime": {"distribution": "uniform", "min": 60, "max": 80},
+      "PaintWeightFraction": {"distribution": "uniform", "min": 0.005, "max": 0.03}},
       "sensitivity": {"spearman": true, "one-at-a-time": true}})");
+  for (prob::AssessmentInput &in : a.inputs) {
+    const VariableInput *entry = FindVariableInput(in.name);
+    ASSERT_NE(entry, nullptr) << in.name;
+    in.distribution = prob::Distribution(prob::Fixed{entry->get(scenario->ScenarioRecord)});
+  }
+  const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 5, *engine, TwoThreads());
   // The factory default's own LADD, as the program prints it.
   EXPECT_NEAR(run.deterministic[kLADD], 0.1637339, 0.1637339 * 1e-6);
   ASSERT_EQ(run.results.size(), 16u);
@@ -52,7 +60,7 @@ TEST_F(AssessmentTest, AddIsTheDeterministicValueTimesTheInverseOfBodyWeight) {
   const prob::Assessment a = AssessmentOf(R"({"iterations": 2000, "seed": 11, "inputs": {
       "BodyWeight": {"distribution": "lognormal", "gm": 70, "gsd": 1.25}},
       "percentiles": [5, 50, 95]})");
-  const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 11, *engine, {.threads = 2});
+  const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 11, *engine, TwoThreads());
   const double bw0 = scenario->ScenarioRecord.BodyWeight;
   const double add0 = run.deterministic[kADD];
   for (std::size_t i = 0; i < run.results.size(); ++i)
@@ -78,13 +86,18 @@ TEST_F(AssessmentTest, SobolIndicesOfLaddMatchTheProductOfLognormals) {
   // LADD ∝ 1 / (BodyWeight · LifeTime); for independent lognormals with log
   // sds s1, s2: S1(X1) = (e^{s1²} − 1) / (e^{s1² + s2²} − 1) and ST(X1) =
   // 1 − S1(X2).
-  const double s1 = std::log(1.3), s2 = std::log(1.2);
+  const double s1 = std::log(1.15), s2 = std::log(1.1);
   const prob::Assessment a = AssessmentOf(R"({"iterations": 64, "seed": 3, "inputs": {
-      "BodyWeight": {"distribution": "lognormal", "gm": 70, "gsd": 1.3},
-      "LifeTime": {"distribution": "lognormal", "gm": 70, "gsd": 1.2}},
-      "sensitivity": {"spearman": true, "sobol": {"base-samples": 1024, "bootstrap": 100}}})");
-  const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 3, *engine, {.threads = 2});
+      "BodyWeight": {"distribution": "lognormal", "gm": 70, "gsd": 1.15},
+      "LifeTime": {"distribution": "lognormal", "gm": 70, "gsd": 1.1}},
+      "sensitivity": {"spearman": true, "sobol": {"base-samples": 2048, "bootstrap": 100}}})");
+  const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 3, *engine, TwoThreads());
   ASSERT_EQ(run.casesFailed, 0u);
+  // The premise: LADD · BodyWeight · LifeTime is the same in every iteration
+  // (the lifetime in the whole years its field keeps, as the samples give it).
+  const double k0 = run.results[0][kLADD] * run.values[0][0] * run.values[0][1];
+  for (std::size_t i = 0; i < run.results.size(); ++i)
+    ASSERT_NEAR(run.results[i][kLADD] * run.values[i][0] * run.values[i][1], k0, k0 * 1e-6) << i;
   const prob::AssessmentSummary summary = prob::SummarizeAssessment(a, run);
   const double v = std::exp(s1 * s1 + s2 * s2) - 1;
   const double first[2] = {(std::exp(s1 * s1) - 1) / v, (std::exp(s2 * s2) - 1) / v};
@@ -92,8 +105,10 @@ TEST_F(AssessmentTest, SobolIndicesOfLaddMatchTheProductOfLognormals) {
   const prob::ResultSummary &ladd = summary.results[kLADD];
   ASSERT_EQ(ladd.sensitivity.size(), 2u);  // inputs by name: BodyWeight, LifeTime
   for (std::size_t k = 0; k < 2; ++k) {
-    EXPECT_NEAR(ladd.sensitivity[k].firstOrder->estimate, first[k], 0.06) << k;
-    EXPECT_NEAR(ladd.sensitivity[k].total->estimate, total[k], 0.06) << k;
+    // About three standard errors of the estimators at 2048 base samples
+    // (their spread over seeds: 0.035 for S1, 0.025 for ST).
+    EXPECT_NEAR(ladd.sensitivity[k].firstOrder->estimate, first[k], 0.1) << k;
+    EXPECT_NEAR(ladd.sensitivity[k].total->estimate, total[k], 0.075) << k;
     EXPECT_LT(*ladd.sensitivity[k].firstOrder->low, *ladd.sensitivity[k].firstOrder->high);
   }
   // Body weight, the wider of the two, drives LADD more.
@@ -162,7 +177,7 @@ TEST_F(AssessmentTest, CasesWhosePaintingTheScheduleCannotHoldAreCountedNotRun) 
   // A thin coverage on a large share of the building: some draws need more
   // painting days than a schedule holds; those cases have no results and say why.
   const prob::AssessmentRun run = Run(R"({"iterations": 200, "seed": 9, "inputs": {
-      "BldgVolume": {"distribution": "loguniform", "min": 100, "max": 4000000}}})");
+      "BldgVolume": {"distribution": "loguniform", "min": 1000, "max": 100000000}}})");
   EXPECT_FALSE(run.partial);
   EXPECT_EQ(run.casesRun, 200u);
   ASSERT_GT(run.casesFailed, 0u);

@@ -28,7 +28,7 @@ CaseResults NoResults() {
 }
 
 CaseResults FromRecord(const ExecutionResultsRecord &e) {
-  return {e.LADD, e.ADD,  e.LADC,     e.ADC,    e.Cpeak, e.SingleEventDose,
+  return {e.LADD, e.ADD,      e.LADC,   e.ADC,   e.Cpeak, e.SingleEventDose,
           e.APDR, e.APDRtime, e.C15min, e.C8hour};
 }
 
@@ -193,9 +193,9 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
   };
 
   unsigned threads = options.threads ? options.threads : std::thread::hardware_concurrency();
-  threads = std::clamp<unsigned>(threads, 1u,
-                                 static_cast<unsigned>(std::min<std::size_t>(
-                                     std::max<std::size_t>(total, 1), 1024)));
+  threads = std::clamp<unsigned>(
+      threads, 1u,
+      static_cast<unsigned>(std::min<std::size_t>(std::max<std::size_t>(total, 1), 1024)));
   std::vector<std::thread> pool;
   for (unsigned t = 0; t < threads; ++t) {
     ++working;

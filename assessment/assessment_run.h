@@ -62,8 +62,8 @@ struct AssessmentRun {
 };
 
 struct RunOptions {
-  unsigned threads = 0;                        // 0: one per core
-  const std::atomic<bool> *stop = nullptr;     // set to stop after the cases under way
+  unsigned threads = 0;                     // 0: one per core
+  const std::atomic<bool> *stop = nullptr;  // set to stop after the cases under way
   std::function<void(std::size_t done, std::size_t total)> progress;  // on the calling thread
 };
 

@@ -21,11 +21,11 @@
 namespace lumo::prob {
 
 struct InputSensitivity {
-  std::size_t input;                     // position in the assessment's inputs
-  std::optional<double> spearman;        // asked; not a number when undefined
-  std::optional<double> oatLow, oatHigh; // one at a time: the result at P5 and P95
-  std::optional<SobolIndex> firstOrder;  // S1
-  std::optional<SobolIndex> total;       // ST
+  std::size_t input;                      // position in the assessment's inputs
+  std::optional<double> spearman;         // asked; not a number when undefined
+  std::optional<double> oatLow, oatHigh;  // one at a time: the result at P5 and P95
+  std::optional<SobolIndex> firstOrder;   // S1
+  std::optional<SobolIndex> total;        // ST
 };
 
 struct ResultSummary {
@@ -37,9 +37,9 @@ struct ResultSummary {
 };
 
 struct AssessmentSummary {
-  std::vector<std::size_t> varied;    // positions of the varied inputs
-  std::vector<ResultSummary> results; // the ten, in the engine's order
-  std::size_t iterationsRun = 0;      // main-sample iterations that ran
+  std::vector<std::size_t> varied;     // positions of the varied inputs
+  std::vector<ResultSummary> results;  // the ten, in the engine's order
+  std::size_t iterationsRun = 0;       // main-sample iterations that ran
 };
 
 AssessmentSummary SummarizeAssessment(const Assessment &assessment, const AssessmentRun &run);

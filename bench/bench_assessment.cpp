@@ -62,7 +62,8 @@ void BM_Assessment(benchmark::State &state) {
   s.assessment.iterations = static_cast<std::size_t>(state.range(0));
   std::size_t failed = 0;
   for (auto _ : state) {
-    const prob::AssessmentRun run = prob::RunAssessment(*s.scenario, s.assessment, 20261207, *s.engine);
+    const prob::AssessmentRun run =
+        prob::RunAssessment(*s.scenario, s.assessment, 20261207, *s.engine);
     failed = run.casesFailed;
     benchmark::DoNotOptimize(run.results.data());
   }
@@ -71,7 +72,12 @@ void BM_Assessment(benchmark::State &state) {
       benchmark::Counter::kIsRate);
   state.counters["failed"] = static_cast<double>(failed);
 }
-BENCHMARK(BM_Assessment)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_Assessment)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 void BM_OneCase(benchmark::State &state) {
   Setup &s = Shared();

@@ -78,7 +78,8 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
 
   if (!command.samples.empty()) {
     const std::string why = platform::FileWriteProblem(command.samples);
-    if (!why.empty()) return fail("The samples file " + command.samples + " cannot be written: " + why);
+    if (!why.empty())
+      return fail("The samples file " + command.samples + " cannot be written: " + why);
   }
 
   AssessmentHeading heading;
@@ -113,9 +114,9 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
     if (none) status = fail("No iteration of the assessment has results");
   }
 
-  const std::string printed =
-      command.json ? DumpJson(AssessmentJson(heading, assessment, run, summary))
-                   : AssessmentText(heading, assessment, run, summary);
+  const std::string printed = command.json
+                                  ? DumpJson(AssessmentJson(heading, assessment, run, summary))
+                                  : AssessmentText(heading, assessment, run, summary);
   if (!Write(io.out, printed) || std::fflush(io.out) != 0 || std::ferror(io.out))
     status = fail("the results could not be written to standard output");
 

@@ -14,12 +14,12 @@
 namespace lumo::cli {
 
 struct AssessmentCommandIo {
-  std::string programDirectory;       // the engine library and Chems.dat
+  std::string programDirectory;                    // the engine library and Chems.dat
   const std::atomic<bool> *interrupted = nullptr;  // Ctrl+C: stop, report what was done
   std::function<void(std::size_t done, std::size_t total)> progress;
   std::function<void()> runEnded;  // the cases have run (or stopped): before any output
-  std::FILE *out = stdout;  // the summary or the JSON object
-  std::FILE *err = stderr;  // messages, each starting "lumo-run: "
+  std::FILE *out = stdout;         // the summary or the JSON object
+  std::FILE *err = stderr;         // messages, each starting "lumo-run: "
 };
 
 // The exit status: 0 done; 1 refused, failed or results not written; 130

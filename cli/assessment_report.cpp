@@ -68,8 +68,8 @@ double Strength(const InputSensitivity &s) {
 }
 
 nlohmann::ordered_json Pair(const std::optional<double> &low, const std::optional<double> &high) {
-  return nlohmann::ordered_json::array(
-      {low ? Number(*low) : nlohmann::ordered_json(), high ? Number(*high) : nlohmann::ordered_json()});
+  return nlohmann::ordered_json::array({low ? Number(*low) : nlohmann::ordered_json(),
+                                        high ? Number(*high) : nlohmann::ordered_json()});
 }
 
 const ResultField &FieldOf(const ResultSummary &r) {
@@ -84,13 +84,13 @@ std::string PercentileKey(double percentile) {
   return prob::FormatNumber(percentile);
 }
 
-std::string AssessmentText(const AssessmentHeading &h, const Assessment &a, const AssessmentRun &run,
-                           const AssessmentSummary &summary) {
+std::string AssessmentText(const AssessmentHeading &h, const Assessment &a,
+                           const AssessmentRun &run, const AssessmentSummary &summary) {
   std::string out = "Probabilistic assessment of: " + h.scenario + "\n";
   out += "  Distribution file: " + h.distributionFile + "\n";
-  out += "  Sampling: " + std::string(a.sampling == prob::Sampling::LatinHypercube
-                                          ? "Latin hypercube"
-                                          : "random (Monte Carlo)") +
+  out += "  Sampling: " +
+         std::string(a.sampling == prob::Sampling::LatinHypercube ? "Latin hypercube"
+                                                                  : "random (Monte Carlo)") +
          ", " + std::to_string(a.iterations) + " iterations, seed " + std::to_string(run.seed) +
          (h.seedChosen ? " (chosen for this run: put it in the file to repeat the run)" : "") +
          "\n";
@@ -103,12 +103,13 @@ std::string AssessmentText(const AssessmentHeading &h, const Assessment &a, cons
   out += "\n";
   for (const prob::AssessmentInput &in : a.inputs)
     out += "    " + Padded(in.name, 28) + " " + FamilyName(in.distribution.Shape()) +
-           (in.Varies() ? "" : " (held at one value)") + (in.field.unit.empty() ? "" : ", " + in.field.unit) +
-           "\n";
+           (in.Varies() ? "" : " (held at one value)") +
+           (in.field.unit.empty() ? "" : ", " + in.field.unit) + "\n";
   if (run.casesFailed > 0) {
     out += "  Cases without results: " + std::to_string(run.casesFailed) + " of " +
            std::to_string(run.casesRun) + " run (left out of the statistics)\n";
-    for (const prob::CaseFailure &f : run.failures) out += "    " + f.what + ": " + f.problem + "\n";
+    for (const prob::CaseFailure &f : run.failures)
+      out += "    " + f.what + ": " + f.problem + "\n";
     if (run.casesFailed > run.failures.size())
       out += "    ... and " + std::to_string(run.casesFailed - run.failures.size()) + " more\n";
   }
@@ -145,24 +146,26 @@ std::string AssessmentText(const AssessmentHeading &h, const Assessment &a, cons
     if (first.firstOrder) head += " " + Padded("S1 [95 % CI]", 26) + " ST [95 % CI]";
     out += TrimmedRight(head) + "\n";
     std::vector<InputSensitivity> ranked = r.sensitivity;
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto &x, const auto &y) {
-      return Strength(x) > Strength(y);
-    });
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto &x, const auto &y) { return Strength(x) > Strength(y); });
     for (const InputSensitivity &in : ranked) {
       std::string line = "  " + Padded(a.inputs[in.input].name, 28);
       if (in.spearman) line += " " + Padded(Fixed(*in.spearman, 3), 9);
-      if (in.oatLow) line += " " + Padded(Result(in.oatLow), 10) + " " + Padded(Result(in.oatHigh), 10);
+      if (in.oatLow)
+        line += " " + Padded(Result(in.oatLow), 10) + " " + Padded(Result(in.oatHigh), 10);
       if (in.firstOrder)
         line += " " +
                 Padded(Share(in.firstOrder->estimate) + " " +
                            Interval(in.firstOrder->low, in.firstOrder->high, Share),
                        26) +
-                " " + Share(in.total->estimate) + " " + Interval(in.total->low, in.total->high, Share);
+                " " + Share(in.total->estimate) + " " +
+                Interval(in.total->low, in.total->high, Share);
       out += TrimmedRight(line) + "\n";
     }
     if (r.sobolRowsUsed > 0 && r.sobolRowsUsed < run.sobolBaseSamples)
       out += "  Sobol indices from " + std::to_string(r.sobolRowsUsed) + " of " +
-             std::to_string(run.sobolBaseSamples) + " base samples (the others have cases without results)\n";
+             std::to_string(run.sobolBaseSamples) +
+             " base samples (the others have cases without results)\n";
   }
   if (run.sobolBaseSamples > 0 && run.partial)
     out += "\nSobol indices are not given: the run was stopped before its Sobol cases were done.\n";

@@ -52,7 +52,8 @@ int main(int argc, char **argv) {
     io.programDirectory = lumo::platform::ExecutableDirectory();
     io.interrupted = &interrupted;
     // The bar appears once the cases run, and goes before anything is printed.
-    io.progress = [&bar, label = cmd.useDefault ? std::string("start-up scenario") : cmd.files.front(),
+    io.progress = [&bar,
+                   label = cmd.useDefault ? std::string("start-up scenario") : cmd.files.front(),
                    begun = false](std::size_t done, std::size_t total) mutable {
       if (!begun) bar.Begin(label);
       begun = true;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-
 #include <nlohmann/json.hpp>
 
 #include "result_text.h"

@@ -18,8 +18,9 @@ EngineRuns::EngineRuns(const std::string &directory) {
   results_ = reinterpret_cast<Lumo32RunResultsFn>(library_->Symbol("lumo32_RunResults"));
   free_ = reinterpret_cast<Lumo32FreeRunFn>(library_->Symbol("lumo32_FreeRun"));
   if (!create_ || !toEnd_ || !results_ || !free_)
-    throw EEngineRuns(path + " has no entry points for runs of the caller's own "
-                             "(lumo32_CreateRun); it is older than this program");
+    throw EEngineRuns(path +
+                      " has no entry points for runs of the caller's own "
+                      "(lumo32_CreateRun); it is older than this program");
 }
 
 EngineRuns::Outcome EngineRuns::Run(const TransferRecord &record) const {

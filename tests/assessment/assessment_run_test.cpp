@@ -19,12 +19,28 @@ namespace {
 
 constexpr std::size_t kLADD = 0, kADD = 1;
 
+// Sizes: the sanitizer build runs the engine a hundred times slower, so it
+// runs the same checks on smaller samples, with the tolerances that their
+// sampling error needs (standard errors grow as 1/sqrt(N)).
+#ifdef LUMO_SMALL_ASSESSMENTS
+constexpr int kAddIterations = 400;
+constexpr double kAddTolerance = 0.02;
+constexpr int kSobolBase = 256;
+#else
+constexpr int kAddIterations = 2000;
+constexpr double kAddTolerance = 0.01;
+constexpr int kSobolBase = 2048;
+#endif
+// About three standard errors of the Sobol estimators at kSobolBase base
+// samples (their spread over seeds at 2048: 0.035 for S1, 0.025 for ST).
+const double kSobolScale = std::sqrt(2048.0 / kSobolBase);
+const double kS1Tolerance = 0.1 * kSobolScale, kSTTolerance = 0.075 * kSobolScale;
+
 prob::RunOptions TwoThreads() {
   prob::RunOptions options;
   options.threads = 2;
   return options;
 }
-
 
 TEST_F(AssessmentTest, ValuesAtTheScenariosOwnGiveItsOwnResultsExactly) {
   // A file needs an input that varies; the assessment is then given point
@@ -57,7 +73,8 @@ TEST_F(AssessmentTest, ValuesAtTheScenariosOwnGiveItsOwnResultsExactly) {
 
 TEST_F(AssessmentTest, AddIsTheDeterministicValueTimesTheInverseOfBodyWeight) {
   const double gm = 70, gsd = 1.25;
-  const prob::Assessment a = AssessmentOf(R"({"iterations": 2000, "seed": 11, "inputs": {
+  const prob::Assessment a = AssessmentOf(R"({"iterations": )" + std::to_string(kAddIterations) +
+                                          R"(, "seed": 11, "inputs": {
       "BodyWeight": {"distribution": "lognormal", "gm": 70, "gsd": 1.25}},
       "percentiles": [5, 50, 95]})");
   const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 11, *engine, TwoThreads());
@@ -73,7 +90,7 @@ TEST_F(AssessmentTest, AddIsTheDeterministicValueTimesTheInverseOfBodyWeight) {
   ASSERT_EQ(add.percentiles.size(), 3u);
   for (const prob::PercentileEstimate &p : add.percentiles) {
     const double exact = add0 * bw0 / quantile(bw, 1 - p.percentile / 100);
-    EXPECT_NEAR(p.value, exact, exact * 0.01) << "P" << p.percentile;
+    EXPECT_NEAR(p.value, exact, exact * kAddTolerance) << "P" << p.percentile;
     ASSERT_TRUE(p.low && p.high);
     EXPECT_LE(*p.low, exact);
     EXPECT_GE(*p.high, exact);
@@ -90,7 +107,8 @@ TEST_F(AssessmentTest, SobolIndicesOfLaddMatchTheProductOfLognormals) {
   const prob::Assessment a = AssessmentOf(R"({"iterations": 64, "seed": 3, "inputs": {
       "BodyWeight": {"distribution": "lognormal", "gm": 70, "gsd": 1.15},
       "LifeTime": {"distribution": "lognormal", "gm": 70, "gsd": 1.1}},
-      "sensitivity": {"spearman": true, "sobol": {"base-samples": 2048, "bootstrap": 100}}})");
+      "sensitivity": {"spearman": true, "sobol": {"base-samples": )" +
+                                          std::to_string(kSobolBase) + R"(, "bootstrap": 100}}})");
   const prob::AssessmentRun run = prob::RunAssessment(*scenario, a, 3, *engine, TwoThreads());
   ASSERT_EQ(run.casesFailed, 0u);
   // The premise: LADD · BodyWeight · LifeTime is the same in every iteration
@@ -105,10 +123,8 @@ TEST_F(AssessmentTest, SobolIndicesOfLaddMatchTheProductOfLognormals) {
   const prob::ResultSummary &ladd = summary.results[kLADD];
   ASSERT_EQ(ladd.sensitivity.size(), 2u);  // inputs by name: BodyWeight, LifeTime
   for (std::size_t k = 0; k < 2; ++k) {
-    // About three standard errors of the estimators at 2048 base samples
-    // (their spread over seeds: 0.035 for S1, 0.025 for ST).
-    EXPECT_NEAR(ladd.sensitivity[k].firstOrder->estimate, first[k], 0.1) << k;
-    EXPECT_NEAR(ladd.sensitivity[k].total->estimate, total[k], 0.075) << k;
+    EXPECT_NEAR(ladd.sensitivity[k].firstOrder->estimate, first[k], kS1Tolerance) << k;
+    EXPECT_NEAR(ladd.sensitivity[k].total->estimate, total[k], kSTTolerance) << k;
     EXPECT_LT(*ladd.sensitivity[k].firstOrder->low, *ladd.sensitivity[k].firstOrder->high);
   }
   // Body weight, the wider of the two, drives LADD more.
@@ -116,7 +132,7 @@ TEST_F(AssessmentTest, SobolIndicesOfLaddMatchTheProductOfLognormals) {
 }
 
 TEST_F(AssessmentTest, OneAndTwoThreadsGiveBitIdenticalRuns) {
-  const std::string json = R"({"iterations": 300, "seed": 20261207, "inputs": {
+  const std::string json = R"({"iterations": 120, "seed": 20261207, "inputs": {
       "BodyWeight": {"distribution": "lognormal", "gm": 71.8, "gsd": 1.2, "min": 40, "max": 150},
       "AirExchangeRate": {"distribution": "lognormal", "gm": 0.45, "gsd": 1.9},
       "InterzonalAirflow": {"distribution": "uniform", "min": 2000, "max": 9000},

@@ -15,7 +15,7 @@ namespace lumo {
 namespace {
 
 const char *const kAssessment = R"({
-  "iterations": 200,
+  "iterations": 100,
   "seed": 20261207,
   "sampling": "latin-hypercube",
   "inputs": {
@@ -45,7 +45,7 @@ TEST_F(LumoRunAssessment, JsonHasEveryFigureAndDoesNotDependOnTheThreads) {
   EXPECT_EQ(out, oneThread);
 
   const nlohmann::json j = nlohmann::json::parse(out);
-  EXPECT_EQ(j["iterations"], 200);
+  EXPECT_EQ(j["iterations"], 100);
   EXPECT_EQ(j["seed"], 20261207);
   EXPECT_EQ(j["sampling"], "latin-hypercube");
   EXPECT_FALSE(j["version"].get<std::string>().empty());
@@ -95,7 +95,7 @@ TEST_F(LumoRunAssessment, SummaryAndSamplesFile) {
   EXPECT_TRUE(Has(out, "Lifetime average daily dose")) << out;
   EXPECT_TRUE(Has(out, "P97.5")) << out;
   EXPECT_TRUE(Has(out, "P(C8hour > 5.00E+000) = ")) << out;
-  EXPECT_TRUE(Has(out, "convergence (iterations: mean, P95): 50: ")) << out;
+  EXPECT_TRUE(Has(out, "convergence (iterations: mean, P95): 25: ")) << out;
   EXPECT_FALSE(Has(out, "PARTIAL")) << out;
 
   std::ifstream csv(samples);
@@ -109,7 +109,7 @@ TEST_F(LumoRunAssessment, SummaryAndSamplesFile) {
     ++rows;
     EXPECT_EQ(std::count(line.begin(), line.end(), ','), 14) << line;
   }
-  EXPECT_EQ(rows, 200u);
+  EXPECT_EQ(rows, 100u);
 }
 
 TEST_F(LumoRunAssessment, WithoutASeedOneIsChosenAndReported) {
@@ -150,7 +150,8 @@ TEST_F(LumoRunAssessment, RefusalsNameTheProblemAndRunNothing) {
   }
   // A samples file that cannot be written is refused before the run.
   const std::string dist = Write("dist.json", kAssessment);
-  EXPECT_EQ(Run({"--monte-carlo", dist, "--default", "--samples", dataDir.File("no/such/x.csv")}), 1);
+  EXPECT_EQ(Run({"--monte-carlo", dist, "--default", "--samples", dataDir.File("no/such/x.csv")}),
+            1);
   EXPECT_TRUE(Has(err, "samples file")) << err;
   EXPECT_EQ(out, "");
   // A scenario file that is not there.

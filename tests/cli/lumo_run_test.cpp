@@ -7,15 +7,14 @@
 #include <sys/wait.h>
 
 #include <chrono>
-#include <nlohmann/json.hpp>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "default_scenario.h"
-#include "result_text.h"
 #include "lumo_run_fixture.h"
+#include "result_text.h"
 #include "temp_dir.h"
-
 
 namespace lumo {
 namespace {

@@ -99,8 +99,10 @@ TEST(CommandLine, OptionsAndFiles) {
   EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "b.vkx"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--default", "a.vkx"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--threads", "2", "a.vkx"}).error.empty());
-  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--threads", "0", "a.vkx"}).error.empty());
-  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--threads", "x", "a.vkx"}).error.empty());
+  EXPECT_FALSE(
+      ParseCommandLine({"--monte-carlo", "d.json", "--threads", "0", "a.vkx"}).error.empty());
+  EXPECT_FALSE(
+      ParseCommandLine({"--monte-carlo", "d.json", "--threads", "x", "a.vkx"}).error.empty());
 }
 
 }  // namespace

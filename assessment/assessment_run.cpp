@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "assemble_engine_inputs.h"
+#include "platform.h"
 #include "sample_design.h"
 #include "sobol_design.h"
 #include "variable_inputs.h"
@@ -102,6 +103,10 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
   // there) is refused before anything runs.
   for (const VariableInput *entry : TableEntries(assessment))
     if (auto why = VariationRefusal(scenario.ScenarioRecord, *entry)) throw EVariableInput(*why);
+
+  // Every case allocates and frees the same large blocks in the engine;
+  // keeping them for reuse saves a quarter of a case's time.
+  platform::RetainFreedMemory(std::size_t{64} << 20);
 
   // The scenario as it is: refused or failed, nothing else runs.
   {

@@ -17,6 +17,7 @@
 #include "default_scenario.h"
 #include "engine_runs.h"
 #include "lumo_transfer.h"
+#include "platform.h"
 #include "variable_inputs.h"
 
 namespace {
@@ -41,6 +42,7 @@ struct Setup {
 
   Setup() {
     std::filesystem::create_directories(dir);
+    platform::RetainFreedMemory(std::size_t{64} << 20);  // as an assessment does
     scenario = std::make_unique<LumoTransfer>(dir.string());
     TFileChemical chemicals(std::string(LUMO_SOURCE_DATA_DIR) + "/Chems.dat");
     SetStartupScenario(*scenario, chemicals);

@@ -1,9 +1,13 @@
 // POSIX implementation of the platform layer.
 #include <dlfcn.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -144,6 +148,14 @@ DynamicLibrary::~DynamicLibrary() {
 
 void *DynamicLibrary::Symbol(const char *name) const {
   return ::dlsym(handle_, name);
+}
+
+void RetainFreedMemory(std::size_t bytes) {
+#if defined(__GLIBC__)
+  ::mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min<std::size_t>(bytes, 1u << 30)));
+#else
+  (void)bytes;
+#endif
 }
 
 const char *EngineLibraryFileName() {

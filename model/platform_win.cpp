@@ -122,6 +122,8 @@ void *DynamicLibrary::Symbol(const char *name) const {
   return reinterpret_cast<void *>(::GetProcAddress(static_cast<HMODULE>(handle_), name));
 }
 
+void RetainFreedMemory(std::size_t) {}
+
 const char *EngineLibraryFileName() {
   return "LUMO32.DLL";
 }

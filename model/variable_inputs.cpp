@@ -393,8 +393,8 @@ void AddEmissions(Builder &b) {
       in.refusal = [primer, name = in.name](const Record &r) {
         return EmpiricalOnly(r, primer, name);
       };
-      in.apply = [primer, field](TLumoState &s, double v) {
-        s.ScenarioRecord.*field = v;
+      in.apply = [primer, member = field](TLumoState &s, double v) {
+        s.ScenarioRecord.*member = v;
         StoreEmpirical(s.ScenarioRecord, primer);
       };
     }
@@ -452,7 +452,9 @@ void AddSinks(Builder &b) {
       in.correct = [refuse = Refusing(in.name, in.unit, limits), limits](double v) {
         return refuse(std::min(v, limits.Max));
       };
-      in.refusal = [what, name = in.name](const Record &r) { return SinkRefusal(r, what, name); };
+      in.refusal = [value = what, name = in.name](const Record &r) {
+        return SinkRefusal(r, value, name);
+      };
       in.apply = [column, i](TLumoState &s, double v) { (s.ScenarioRecord.Sinks.*column)[i] = v; };
     }
   }

@@ -288,7 +288,9 @@ std::vector<AssessmentInput> ReadInputs(const Json &inputs, std::span<const Vari
   std::vector<std::string> names;
   for (const VariableField &f : fields) names.push_back(f.name);
   std::vector<AssessmentInput> read;
-  for (const auto &[name, spec] : inputs.items()) {
+  for (const auto &item : inputs.items()) {
+    const std::string &name = item.key();
+    const Json &spec = item.value();
     const auto field = std::find_if(fields.begin(), fields.end(),
                                     [&](const VariableField &f) { return f.name == name; });
     if (field == fields.end())

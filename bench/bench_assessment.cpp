@@ -18,6 +18,7 @@
 #include "engine_runs.h"
 #include "lumo_transfer.h"
 #include "platform.h"
+#include "variable_fields.h"
 #include "variable_inputs.h"
 
 namespace {
@@ -47,10 +48,7 @@ struct Setup {
     TFileChemical chemicals(std::string(LUMO_SOURCE_DATA_DIR) + "/Chems.dat");
     SetStartupScenario(*scenario, chemicals);
     engine = std::make_unique<EngineRuns>(LUMO_BIN_DIR);
-    std::vector<prob::VariableField> fields;
-    for (const VariableInputLimits &l : VariableInputLimitsList())
-      fields.push_back({l.name, l.min, l.max, l.integer, l.unit});
-    assessment = prob::ReadAssessment(kSixInputs, fields);
+    assessment = prob::ReadAssessment(kSixInputs, prob::ScenarioVariableFields());
   }
 };
 

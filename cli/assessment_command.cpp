@@ -14,7 +14,7 @@
 #include "lumo_transfer.h"
 #include "platform.h"
 #include "result_report.h"
-#include "variable_inputs.h"
+#include "variable_fields.h"
 
 #ifndef LUMO_PROGRAM_VERSION
 #define LUMO_PROGRAM_VERSION "unknown"
@@ -23,13 +23,6 @@
 namespace lumo::cli {
 
 namespace {
-
-std::vector<prob::VariableField> VariableFields() {
-  std::vector<prob::VariableField> fields;
-  for (const VariableInputLimits &l : VariableInputLimitsList())
-    fields.push_back({l.name, l.min, l.max, l.integer, l.unit});
-  return fields;
-}
 
 // A seed when the file gives none: from the system's entropy, recorded
 // with the results so that the run can be repeated.
@@ -51,9 +44,8 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
   };
 
   prob::Assessment assessment;
-  const std::vector<prob::VariableField> fields = VariableFields();
   try {
-    assessment = prob::ReadAssessmentFile(command.monteCarlo, fields);
+    assessment = prob::ReadAssessmentFile(command.monteCarlo, prob::ScenarioVariableFields());
   } catch (const std::exception &e) {
     return fail(e.what());
   }

@@ -15,20 +15,13 @@
 #include "engine_runs.h"
 #include "lumo_transfer.h"
 #include "temp_dir.h"
+#include "variable_fields.h"
 #include "variable_inputs.h"
 
 namespace lumo::test {
 
-inline std::vector<prob::VariableField> VariableFields() {
-  std::vector<prob::VariableField> fields;
-  for (const VariableInputLimits &l : VariableInputLimitsList())
-    fields.push_back({l.name, l.min, l.max, l.integer, l.unit});
-  return fields;
-}
-
 inline prob::Assessment AssessmentOf(const std::string &json) {
-  const std::vector<prob::VariableField> fields = VariableFields();
-  return prob::ReadAssessment(json, fields);
+  return prob::ReadAssessment(json, prob::ScenarioVariableFields());
 }
 
 class AssessmentTest : public ::testing::Test {

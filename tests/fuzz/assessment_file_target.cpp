@@ -20,22 +20,12 @@
 #include "fuzz_support.h"
 #include "one_at_a_time.h"
 #include "sample_design.h"
-#include "variable_inputs.h"
+#include "variable_fields.h"
 
 namespace {
 
 using namespace lumo;
 using namespace lumo::fuzz;
-
-const std::vector<prob::VariableField> &Fields() {
-  static const std::vector<prob::VariableField> fields = [] {
-    std::vector<prob::VariableField> f;
-    for (const VariableInputLimits &l : VariableInputLimitsList())
-      f.push_back({l.name, l.min, l.max, l.integer, l.unit});
-    return f;
-  }();
-  return fields;
-}
 
 void CheckValue(const prob::AssessmentInput &input, double v) {
   Require(std::isfinite(v), "a drawn value is finite");
@@ -48,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::string_view text(reinterpret_cast<const char *>(data), size);
   prob::Assessment assessment;
   try {
-    assessment = prob::ReadAssessment(text, Fields());
+    assessment = prob::ReadAssessment(text, prob::ScenarioVariableFields());
   } catch (const prob::EAssessmentFile &e) {
     Require(std::string_view(e.what()).size() > 10, "a refusal says why");
     Trace("refused: %s", e.what());
@@ -57,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::string canonical = prob::AssessmentToJson(assessment);
   std::string again;
   try {
-    again = prob::AssessmentToJson(prob::ReadAssessment(canonical, Fields()));
+    again = prob::AssessmentToJson(prob::ReadAssessment(canonical, prob::ScenarioVariableFields()));
   } catch (const prob::EAssessmentFile &e) {
     Fail(std::string("what was written back is refused: ") + e.what() + "\n" + canonical);
   }

@@ -108,10 +108,12 @@ std::string AssessmentText(const AssessmentHeading &h, const Assessment &a,
   if (run.casesFailed > 0) {
     out += "  Cases without results: " + std::to_string(run.casesFailed) + " of " +
            std::to_string(run.casesRun) + " run (left out of the statistics)\n";
-    for (const prob::CaseFailure &f : run.failures)
-      out += "    " + f.what + ": " + f.problem + "\n";
-    if (run.casesFailed > run.failures.size())
-      out += "    ... and " + std::to_string(run.casesFailed - run.failures.size()) + " more\n";
+    // The first few reasons; the JSON output keeps more.
+    const std::size_t shown = std::min<std::size_t>(run.failures.size(), 5);
+    for (std::size_t k = 0; k < shown; ++k)
+      out += "    " + run.failures[k].what + ": " + run.failures[k].problem + "\n";
+    if (run.casesFailed > shown)
+      out += "    ... and " + std::to_string(run.casesFailed - shown) + " more\n";
   }
 
   for (const ResultSummary &r : summary.results) {

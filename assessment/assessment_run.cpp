@@ -92,6 +92,25 @@ class CaseRunner {
 
 }  // namespace
 
+AssessmentRun EmptyAssessmentRun(const Assessment &assessment, std::uint64_t seed) {
+  AssessmentRun run;
+  run.seed = seed;
+  run.deterministic = NoResults();
+  run.values.resize(assessment.iterations);
+  run.results.assign(assessment.iterations, NoResults());
+  if (assessment.sensitivity.oneAtATime) {
+    run.oneAtATime = OneAtATimeCases(assessment);
+    run.oneAtATimeResults.assign(run.oneAtATime.size(), NoResults());
+  }
+  if (assessment.sensitivity.sobol) {
+    std::size_t varied = 0;
+    for (const AssessmentInput &in : assessment.inputs) varied += in.Varies();
+    run.sobolBaseSamples = assessment.sensitivity.sobol->baseSamples;
+    run.sobolResults.assign(run.sobolBaseSamples * (varied + 2), NoResults());
+  }
+  return run;
+}
+
 AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assessment,
                             std::uint64_t seed, const EngineRuns &engine,
                             const RunOptions &options) {
@@ -120,25 +139,23 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
   const CaseRunner runner(scenario, assessment, engine);
   const SampleDesign design(assessment, seed);
   const std::size_t n = design.Iterations();
-  run.values.resize(n);
-  run.results.assign(n, NoResults());
-  if (assessment.sensitivity.oneAtATime) {
-    run.oneAtATime = OneAtATimeCases(assessment);
-    run.oneAtATimeResults.assign(run.oneAtATime.size(), NoResults());
+  {
+    AssessmentRun empty = EmptyAssessmentRun(assessment, seed);
+    empty.deterministic = run.deterministic;
+    run = std::move(empty);
   }
   std::optional<SobolDesign> sobol;
-  if (assessment.sensitivity.sobol) {
-    sobol.emplace(assessment, seed);
-    run.sobolBaseSamples = sobol->BaseSamples();
-    run.sobolResults.assign(sobol->Runs(), NoResults());
-  }
+  if (assessment.sensitivity.sobol) sobol.emplace(assessment, seed);
 
   // Cases by number: the main sample, then the one-at-a-time cases, then the
   // Sobol runs.
-  const std::size_t total = run.Cases();
+  // The cases asked for: all, or a shard's block.
+  const std::size_t begin = std::min(options.firstCase, run.Cases());
+  const std::size_t end = std::max(begin, std::min(options.endCase, run.Cases()));
+  const std::size_t total = end - begin;
   const std::size_t oatStart = n;
   const std::size_t sobolStart = n + run.oneAtATime.size();
-  std::atomic<std::size_t> next{0}, done{0}, failed{0};
+  std::atomic<std::size_t> next{begin}, done{0}, failed{0};
   std::atomic<unsigned> working{0};
   std::atomic<bool> abort{false};
   std::mutex mutex;  // guards the failures and the first error
@@ -169,7 +186,7 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
     if (failures.size() == kFailuresKept && failures.back().first < c) return;
     auto at = std::lower_bound(failures.begin(), failures.end(), c,
                                [](const auto &f, std::size_t n) { return f.first < n; });
-    failures.insert(at, {c, CaseFailure{what, problem}});
+    failures.insert(at, {c, CaseFailure{c, what, problem}});
     if (failures.size() > kFailuresKept) failures.pop_back();
   };
 
@@ -180,8 +197,8 @@ AssessmentRun RunAssessment(const TLumoState &scenario, const Assessment &assess
     try {
       for (;;) {
         const std::size_t first = next.fetch_add(kChunk);
-        if (first >= total) break;
-        const std::size_t last = std::min(first + kChunk, total);
+        if (first >= end) break;
+        const std::size_t last = std::min(first + kChunk, end);
         for (std::size_t c = first; c < last && !stopped(); ++c) {
           runCase(c);
           ++done;

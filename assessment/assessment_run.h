@@ -32,7 +32,8 @@ namespace lumo::prob {
 using CaseResults = std::array<double, 10>;
 
 struct CaseFailure {
-  std::string what;  // "iteration 17", "one-at-a-time case 3", "Sobol run 120"
+  std::size_t number;  // the case's number (main sample, one-at-a-time, Sobol: in that order)
+  std::string what;    // "iteration 17", "one-at-a-time case 3", "Sobol run 120"
   std::string problem;
 };
 
@@ -54,7 +55,7 @@ struct AssessmentRun {
   std::size_t casesRun = 0;
   std::size_t casesFailed = 0;
   std::vector<CaseFailure> failures;
-  bool partial = false;  // stopped before every case ran: the cases not run have no results
+  bool partial = false;  // stopped before every case asked for ran: those not run have no results
 
   std::size_t Cases() const {
     return results.size() + oneAtATimeResults.size() + sobolResults.size();
@@ -65,7 +66,15 @@ struct RunOptions {
   unsigned threads = 0;                     // 0: one per core
   const std::atomic<bool> *stop = nullptr;  // set to stop after the cases under way
   std::function<void(std::size_t done, std::size_t total)> progress;  // on the calling thread
+  // Only the cases numbered firstCase to endCase - 1 (a shard of the run);
+  // the others are not run and have no results.
+  std::size_t firstCase = 0;
+  std::size_t endCase = static_cast<std::size_t>(-1);
 };
+
+// An assessment's cases before any has run: every iteration without values,
+// every result not a number. Its Cases() is the number of cases.
+AssessmentRun EmptyAssessmentRun(const Assessment &assessment, std::uint64_t seed);
 
 // At most this many failures are kept with their reasons.
 inline constexpr std::size_t kFailuresKept = 20;

@@ -1,12 +1,16 @@
 #include "assessment_command.h"
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "assessment_file.h"
 #include "assessment_report.h"
 #include "assessment_run.h"
+#include "assessment_shard.h"
 #include "assessment_summary.h"
 #include "chemical_file.h"
 #include "default_scenario.h"
@@ -14,6 +18,7 @@
 #include "lumo_transfer.h"
 #include "platform.h"
 #include "result_report.h"
+#include "results_provenance.h"
 #include "variable_fields.h"
 
 #ifndef LUMO_PROGRAM_VERSION
@@ -36,6 +41,45 @@ bool Write(std::FILE *f, const std::string &text) {
 }
 
 }  // namespace
+
+// Prints (to `out`, or into *text) and writes the samples file; the exit status.
+int Report(const CommandLine &command, const AssessmentCommandIo &io,
+           const AssessmentHeading &heading, const prob::Assessment &assessment,
+           const prob::AssessmentRun &run, std::FILE *out, const char *outName,
+           std::string *text = nullptr) {
+  auto fail = [&](const std::string &message) {
+    std::fprintf(io.err, "lumo-run: %s\n", message.c_str());
+    return 1;
+  };
+  const prob::AssessmentSummary summary = prob::SummarizeAssessment(assessment, run);
+
+  int status = run.partial ? 130 : 0;
+  if (run.casesFailed > 0)
+    std::fprintf(io.err, "lumo-run: %zu of %zu cases have no results (see the summary)\n",
+                 run.casesFailed, run.casesRun);
+  if (!run.partial && summary.iterationsRun > 0) {
+    bool none = true;
+    for (const prob::ResultSummary &r : summary.results) none &= r.statistics.count == 0;
+    if (none) status = fail("No iteration of the assessment has results");
+  }
+
+  const std::string printed = command.json
+                                  ? DumpJson(AssessmentJson(heading, assessment, run, summary))
+                                  : AssessmentText(heading, assessment, run, summary);
+  if (text)
+    *text = printed;
+  else if (!Write(out, printed) || std::fflush(out) != 0 || std::ferror(out))
+    status = fail(std::string("the results could not be written to ") + outName);
+
+  if (!command.samples.empty()) {
+    try {
+      platform::ReplaceFileContents(command.samples, SamplesCsv(assessment, run));
+    } catch (const std::exception &e) {
+      status = fail(std::string("The samples were not written: ") + e.what());
+    }
+  }
+  return status;
+}
 
 int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &io) {
   auto fail = [&](const std::string &message) {
@@ -79,12 +123,35 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
   heading.distributionFile = command.monteCarlo;
   heading.version = LUMO_PROGRAM_VERSION;
   heading.seedChosen = !assessment.seed;
+  if (command.shards != 0 && !assessment.seed)
+    return fail(command.monteCarlo +
+                ": a sharded assessment needs a \"seed\" in the distribution file, so that "
+                "every shard draws the same design");
   const std::uint64_t seed = assessment.seed ? *assessment.seed : ChooseSeed();
+
+  prob::ShardIdentity identity;
+  prob::RunOptions options;
+  if (command.shards != 0) {
+    identity.programVersion = LUMO_PROGRAM_VERSION;
+    identity.shard = command.shard;
+    identity.shards = command.shards;
+    identity.seed = seed;
+    identity.assessmentText = prob::AssessmentToJson(assessment);
+    identity.assessmentChecksum = prob::TextChecksum(identity.assessmentText);
+    identity.scenarioChecksum =
+        InputsChecksum(scenario->ScenarioRecord, scenario->PaintDurationGrid());
+    identity.scenario = scenarioName;
+    identity.distributionFile = command.monteCarlo;
+    std::tie(options.firstCase, options.endCase) = prob::ShardCases(
+        prob::EmptyAssessmentRun(assessment, seed).Cases(), command.shard, command.shards);
+    const std::string why = platform::FileWriteProblem(command.partial);
+    if (!why.empty())
+      return fail("The partial result file " + command.partial + " cannot be written: " + why);
+  }
 
   prob::AssessmentRun run;
   try {
     const EngineRuns engine(io.programDirectory);
-    prob::RunOptions options;
     options.threads = static_cast<unsigned>(command.threads);
     options.stop = io.interrupted;
     options.progress = io.progress;
@@ -94,30 +161,64 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
     if (io.runEnded) io.runEnded();
     return fail(scenarioName + ": " + e.what());
   }
-  const prob::AssessmentSummary summary = prob::SummarizeAssessment(assessment, run);
-
-  int status = run.partial ? 130 : 0;
-  if (run.casesFailed > 0)
-    std::fprintf(io.err, "lumo-run: %zu of %zu cases have no results (see the summary)\n",
-                 run.casesFailed, run.casesRun);
-  if (!run.partial && summary.iterationsRun > 0) {
-    bool none = true;
-    for (const prob::ResultSummary &r : summary.results) none &= r.statistics.count == 0;
-    if (none) status = fail("No iteration of the assessment has results");
-  }
-
-  const std::string printed = command.json
-                                  ? DumpJson(AssessmentJson(heading, assessment, run, summary))
-                                  : AssessmentText(heading, assessment, run, summary);
-  if (!Write(io.out, printed) || std::fflush(io.out) != 0 || std::ferror(io.out))
-    status = fail("the results could not be written to standard output");
-
-  if (!command.samples.empty()) {
+  if (command.shards != 0) {
+    prob::Shard shard;
+    shard.identity = identity;
+    shard.firstCase = options.firstCase;
+    shard.endCase = options.endCase;
+    shard.run = std::move(run);
     try {
-      platform::ReplaceFileContents(command.samples, SamplesCsv(assessment, run));
+      platform::ReplaceFileContents(command.partial, prob::ShardBytes(shard));
     } catch (const std::exception &e) {
-      status = fail(std::string("The samples were not written: ") + e.what());
+      return fail(std::string("The partial result was not written: ") + e.what());
     }
+    std::fprintf(io.err, "lumo-run: shard %zu of %zu (cases %zu to %zu of %zu)%s written to %s\n",
+                 command.shard + 1, command.shards, shard.firstCase + 1, shard.endCase,
+                 shard.run.Cases(), shard.run.partial ? ", STOPPED before its end," : "",
+                 command.partial.c_str());
+    return shard.run.partial ? 130 : 0;
+  }
+  return Report(command, io, heading, assessment, run, io.out, "standard output");
+}
+
+int RunMergeCommand(const CommandLine &command, const AssessmentCommandIo &io) {
+  auto fail = [&](const std::string &message) {
+    std::fprintf(io.err, "lumo-run: %s\n", message.c_str());
+    return 1;
+  };
+  prob::MergedShards merged;
+  try {
+    std::vector<prob::Shard> shards;
+    for (const std::string &file : command.files) {
+      std::ifstream in(file, std::ios::binary);
+      if (!in) return fail(file + ": does not exist or cannot be read");
+      std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      if (in.bad()) return fail(file + ": cannot be read");
+      shards.push_back(prob::ReadShard(bytes, file, prob::ScenarioVariableFields()));
+    }
+    merged = prob::MergeShards(shards, command.files, prob::ScenarioVariableFields());
+  } catch (const std::exception &e) {
+    return fail(e.what());
+  }
+  for (const std::string *path : {&command.merge, &command.samples}) {
+    if (path->empty() || *path == "-") continue;
+    const std::string why = platform::FileWriteProblem(*path);
+    if (!why.empty()) return fail(*path + " cannot be written: " + why);
+  }
+  AssessmentHeading heading;
+  heading.scenario = merged.identity.scenario;
+  heading.distributionFile = merged.identity.distributionFile;
+  heading.version = merged.identity.programVersion;
+  if (command.merge == "-")
+    return Report(command, io, heading, merged.assessment, merged.run, io.out, "standard output");
+  // Written whole, or not at all.
+  std::string text;
+  const int status =
+      Report(command, io, heading, merged.assessment, merged.run, nullptr, "", &text);
+  try {
+    platform::ReplaceFileContents(command.merge, text);
+  } catch (const std::exception &e) {
+    return fail(std::string("The merged result was not written: ") + e.what());
   }
   return status;
 }

@@ -26,4 +26,8 @@ struct AssessmentCommandIo {
 // stopped by the user (the partial results printed).
 int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &io);
 
+// lumo-run --merge OUT PART...: the shards' partial result files merged and
+// reported as one process would have; 0 done, 1 refused or not written.
+int RunMergeCommand(const CommandLine &command, const AssessmentCommandIo &io);
+
 }  // namespace lumo::cli

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cstdio>
 
 namespace lumo::cli {
 
@@ -39,6 +40,13 @@ Schema is assessment.schema.json beside the program. --json prints one object;
 --samples FILE.csv writes every iteration's drawn inputs and ten results;
 --threads N sets the number of threads (the output does not depend on it).
 
+Across machines: --shard K/N --partial OUT.bin runs only the K-th of N blocks
+of the assessment's cases (the distribution file must give a seed) and writes
+a partial result file; --merge OUT PART.bin... checks that the parts are all
+the shards of one assessment, exactly once, and writes to OUT (- for standard
+output) exactly what one process would have printed (with --json the JSON,
+with --samples the samples file).
+
 Results are printed with their units in the program's format (three significant
 digits, e.g. 1.23E-004); the five concentrations are also given in ppm
 (24.453 x mg/m3 / molecular weight).
@@ -65,6 +73,7 @@ cannot be used; 130 after Ctrl+C.
 struct Parser {
   CLI::App app{kDescription, "lumo-run"};
   CommandLine c;
+  std::string shardText;
 
   Parser() {
     app.set_help_flag("-h,--help", "Shows this text.");
@@ -79,6 +88,15 @@ struct Parser {
     app.add_option("--samples", c.samples,
                    "Writes every iteration's inputs and results of an assessment as CSV.")
         ->type_name("FILE.csv");
+    app.add_option("--shard", shardText,
+                   "Runs only shard K of N of the assessment (needs --partial).")
+        ->type_name("K/N");
+    app.add_option("--partial", c.partial, "Where the shard's partial result file goes.")
+        ->type_name("OUT.bin");
+    app.add_option("--merge", c.merge,
+                   "Merges the partial result files named after it into OUT, as one process "
+                   "would have printed the assessment (- for standard output).")
+        ->type_name("OUT");
     app.add_option("files", c.files, "Scenario files saved by the program.")
         ->type_name("SCENARIO.vkx");
     app.footer(kFooter);
@@ -101,6 +119,34 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args) {
     return p.c;
   }
   CommandLine &c = p.c;
+  if (!p.shardText.empty()) {
+    unsigned long k = 0, n = 0;
+    char tail = 0;
+    if (std::sscanf(p.shardText.c_str(), "%lu/%lu%c", &k, &n, &tail) != 2 || k < 1 || n < 1 ||
+        k > n || n > 1000000) {
+      c.error = "--shard takes K/N with 1 <= K <= N (for example 3/8), not \"" + p.shardText +
+                "\" (see lumo-run --help)";
+      return c;
+    }
+    c.shard = k - 1;
+    c.shards = n;
+  }
+  if (!c.merge.empty()) {
+    if (!c.monteCarlo.empty() || c.useDefault || c.threads != 0 || c.shards != 0)
+      c.error = "--merge takes only partial result files (and --json, --samples)";
+    else if (c.files.empty())
+      c.error = "--merge OUT needs the partial result files after it (see lumo-run --help)";
+    return c;
+  }
+  if (c.shards != 0 && (c.monteCarlo.empty() || c.partial.empty()))
+    c.error =
+        "--shard K/N runs part of an assessment: add --monte-carlo DIST.json and --partial "
+        "OUT.bin";
+  else if (!c.partial.empty() && c.shards == 0)
+    c.error = "--partial belongs to --shard K/N";
+  else if (c.shards != 0 && !c.samples.empty())
+    c.error = "--samples is written when the shards are merged (--merge), not by a shard";
+  if (!c.error.empty()) return c;
   if (!c.useDefault && c.files.empty()) {
     c.error = "Name at least one scenario file, or --default (see lumo-run --help)";
   } else if (!c.monteCarlo.empty() && c.files.size() + (c.useDefault ? 1 : 0) != 1) {

@@ -1,6 +1,7 @@
 // The command line of lumo-run, read with CLI11.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,14 @@ struct CommandLine {
   std::string monteCarlo;          // --monte-carlo DIST.json: a probabilistic assessment
   int threads = 0;                 // --threads N (0: every core)
   std::string samples;             // --samples FILE.csv: every iteration's inputs and results
-  std::string error;               // set when the line cannot be used
+  // --shard K/N --partial OUT.bin: run shard K (1-based) of N of the
+  // assessment and write its partial result file.
+  std::size_t shard = 0, shards = 0;  // shard is 0-based here; shards 0 without --shard
+  std::string partial;
+  // --merge OUT PART...: merge partial result files (given as `files`) and
+  // write what one process would have printed to OUT ("-": standard output).
+  std::string merge;
+  std::string error;  // set when the line cannot be used
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string> &args);

@@ -47,6 +47,10 @@ int main(int argc, char **argv) {
   CatchInterrupt();
 
   ProgressBar bar(stderr, ::isatty(STDERR_FILENO) == 1);
+  if (!cmd.merge.empty()) {
+    AssessmentCommandIo io;
+    return RunMergeCommand(cmd, io);
+  }
   if (!cmd.monteCarlo.empty()) {
     AssessmentCommandIo io;
     io.programDirectory = lumo::platform::ExecutableDirectory();

@@ -176,5 +176,49 @@ TEST_F(LumoRunAssessment, CtrlCReportsTheIterationsDoneAsPartial) {
   EXPECT_EQ(j["results"]["LADD"]["count"].get<std::size_t>(), ran);
 }
 
+TEST_F(LumoRunAssessment, ShardsMergedPrintWhatOneProcessPrints) {
+  nlohmann::json dist = nlohmann::json::parse(kAssessment);
+  dist["iterations"] = 40;
+  const std::string file = Write("dist.json", dist.dump());
+  for (const bool json : {true, false}) {
+    std::vector<std::string> args = {"--monte-carlo", file, "--default"};
+    if (json) args.push_back("--json");
+    std::vector<std::string> single = args;
+    single.insert(single.end(), {"--samples", dataDir.File("one.csv")});
+    ASSERT_EQ(Run(single), 0) << err;
+    const std::string one = out;
+    std::vector<std::string> merge = {"--merge", dataDir.File("merged.out"), "--samples",
+                                      dataDir.File("merged.csv")};
+    if (json) merge.push_back("--json");
+    for (int k = 3; k >= 1; --k) {
+      const std::string part = dataDir.File("part" + std::to_string(k) + ".bin");
+      std::vector<std::string> shard = args;
+      shard.insert(shard.end(), {"--shard", std::to_string(k) + "/3", "--partial", part});
+      ASSERT_EQ(Run(shard), 0) << err;
+      EXPECT_EQ(out, "");
+      EXPECT_TRUE(Has(err, "shard " + std::to_string(k) + " of 3")) << err;
+      merge.push_back(part);
+    }
+    ASSERT_EQ(Run(merge), 0) << err;
+    EXPECT_EQ(test::ReadFileBytes(dataDir.File("merged.out")), one);
+    EXPECT_EQ(test::ReadFileBytes(dataDir.File("merged.csv")),
+              test::ReadFileBytes(dataDir.File("one.csv")));
+  }
+  // A part missing: refused, nothing written.
+  fs::remove(dataDir.File("merged.out"));
+  EXPECT_EQ(Run({"--merge", dataDir.File("merged.out"), dataDir.File("part1.bin"),
+                 dataDir.File("part2.bin")}),
+            1);
+  EXPECT_TRUE(Has(err, "Shard 3 of 3 is missing")) << err;
+  EXPECT_FALSE(fs::exists(dataDir.File("merged.out")));
+  // Shards need the seed in the file.
+  dist.erase("seed");
+  EXPECT_EQ(Run({"--monte-carlo", Write("noseed.json", dist.dump()), "--default", "--shard", "1/2",
+                 "--partial", dataDir.File("p.bin")}),
+            1);
+  EXPECT_TRUE(Has(err, "needs a \"seed\"")) << err;
+  EXPECT_FALSE(fs::exists(dataDir.File("p.bin")));
+}
+
 }  // namespace
 }  // namespace lumo

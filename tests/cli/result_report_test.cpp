@@ -105,5 +105,34 @@ TEST(CommandLine, OptionsAndFiles) {
       ParseCommandLine({"--monte-carlo", "d.json", "--threads", "x", "a.vkx"}).error.empty());
 }
 
+TEST(CommandLine, ShardsAndMerging) {
+  const CommandLine shard = ParseCommandLine(
+      {"--monte-carlo", "d.json", "a.vkx", "--shard", "3/8", "--partial", "p.bin"});
+  EXPECT_EQ(shard.error, "");
+  EXPECT_EQ(shard.shard, 2u);
+  EXPECT_EQ(shard.shards, 8u);
+  EXPECT_EQ(shard.partial, "p.bin");
+  const CommandLine merge = ParseCommandLine({"--merge", "out.json", "--json", "a.bin", "b.bin"});
+  EXPECT_EQ(merge.error, "");
+  EXPECT_EQ(merge.merge, "out.json");
+  EXPECT_EQ(merge.files, (std::vector<std::string>{"a.bin", "b.bin"}));
+  for (const char *bad : {"0/8", "9/8", "3", "3/8x", "a/b", "-1/2"})
+    EXPECT_NE(
+        ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--shard", bad, "--partial", "p.bin"})
+            .error.find("--shard takes K/N"),
+        std::string::npos)
+        << bad;
+  EXPECT_FALSE(
+      ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--shard", "1/2"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"a.vkx", "--shard", "1/2", "--partial", "p.bin"}).error.empty());
+  EXPECT_FALSE(
+      ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--partial", "p.bin"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--shard", "1/2", "--partial",
+                                 "p.bin", "--samples", "s.csv"})
+                   .error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--merge", "out.json"}).error.empty());
+  EXPECT_FALSE(ParseCommandLine({"--merge", "out.json", "--default", "a.bin"}).error.empty());
+}
+
 }  // namespace
 }  // namespace lumo::cli

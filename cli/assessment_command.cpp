@@ -43,20 +43,20 @@ bool Write(std::FILE *f, const std::string &text) {
 }  // namespace
 
 // Prints (to `out`, or into *text) and writes the samples file; the exit status.
-int Report(const CommandLine &command, const AssessmentCommandIo &io,
-           const AssessmentHeading &heading, const prob::Assessment &assessment,
-           const prob::AssessmentRun &run, std::FILE *out, const char *outName,
-           std::string *text = nullptr) {
+int ReportAssessment(const CommandLine &command, const AssessmentCommandIo &io,
+                     const AssessmentHeading &heading, const prob::Assessment &assessment,
+                     const prob::AssessmentRun &run, std::FILE *out, const char *outName,
+                     std::string *text) {
   auto fail = [&](const std::string &message) {
-    std::fprintf(io.err, "lumo-run: %s\n", message.c_str());
+    std::fprintf(io.err, "%s: %s\n", io.program.c_str(), message.c_str());
     return 1;
   };
   const prob::AssessmentSummary summary = prob::SummarizeAssessment(assessment, run);
 
   int status = run.partial ? 130 : 0;
   if (run.casesFailed > 0)
-    std::fprintf(io.err, "lumo-run: %zu of %zu cases have no results (see the summary)\n",
-                 run.casesFailed, run.casesRun);
+    std::fprintf(io.err, "%s: %zu of %zu cases have no results (see the summary)\n",
+                 io.program.c_str(), run.casesFailed, run.casesRun);
   if (!run.partial && summary.iterationsRun > 0) {
     bool none = true;
     for (const prob::ResultSummary &r : summary.results) none &= r.statistics.count == 0;
@@ -178,7 +178,7 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
                  command.partial.c_str());
     return shard.run.partial ? 130 : 0;
   }
-  return Report(command, io, heading, assessment, run, io.out, "standard output");
+  return ReportAssessment(command, io, heading, assessment, run, io.out, "standard output");
 }
 
 int RunMergeCommand(const CommandLine &command, const AssessmentCommandIo &io) {
@@ -210,11 +210,12 @@ int RunMergeCommand(const CommandLine &command, const AssessmentCommandIo &io) {
   heading.distributionFile = merged.identity.distributionFile;
   heading.version = merged.identity.programVersion;
   if (command.merge == "-")
-    return Report(command, io, heading, merged.assessment, merged.run, io.out, "standard output");
+    return ReportAssessment(command, io, heading, merged.assessment, merged.run, io.out,
+                            "standard output");
   // Written whole, or not at all.
   std::string text;
   const int status =
-      Report(command, io, heading, merged.assessment, merged.run, nullptr, "", &text);
+      ReportAssessment(command, io, heading, merged.assessment, merged.run, nullptr, "", &text);
   try {
     platform::ReplaceFileContents(command.merge, text);
   } catch (const std::exception &e) {

@@ -9,6 +9,9 @@
 #include <functional>
 #include <string>
 
+#include "assessment.h"
+#include "assessment_report.h"
+#include "assessment_run.h"
 #include "command_line.h"
 
 namespace lumo::cli {
@@ -19,12 +22,21 @@ struct AssessmentCommandIo {
   std::function<void(std::size_t done, std::size_t total)> progress;
   std::function<void()> runEnded;  // the cases have run (or stopped): before any output
   std::FILE *out = stdout;         // the summary or the JSON object
-  std::FILE *err = stderr;         // messages, each starting "lumo-run: "
+  std::FILE *err = stderr;         // messages, each starting with `program` and ": "
+  std::string program = "lumo-run";
 };
 
 // The exit status: 0 done; 1 refused, failed or results not written; 130
 // stopped by the user (the partial results printed).
 int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &io);
+
+// Prints an assessment's summary, or its JSON with command.json, to `out`
+// (named `outName` in messages), or into *text when given, and writes
+// command.samples; the exit status as above (130 for a partial run).
+int ReportAssessment(const CommandLine &command, const AssessmentCommandIo &io,
+                     const AssessmentHeading &heading, const prob::Assessment &assessment,
+                     const prob::AssessmentRun &run, std::FILE *out, const char *outName,
+                     std::string *text = nullptr);
 
 // lumo-run --merge OUT PART...: the shards' partial result files merged and
 // reported as one process would have; 0 done, 1 refused or not written.

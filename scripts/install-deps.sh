@@ -11,6 +11,7 @@ packages=(
   clang-format xvfb xauth fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
   nlohmann-json3-dev libcli11-dev libboost-math-dev librandom123-dev
+  libopenmpi-dev openmpi-bin
 )
 
 missing=()

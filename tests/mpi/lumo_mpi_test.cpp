@@ -31,6 +31,9 @@ class LumoMpi : public LumoRun {
     ::setenv("OMPI_ALLOW_RUN_AS_ROOT", "1", 1);
     ::setenv("OMPI_ALLOW_RUN_AS_ROOT_CONFIRM", "1", 1);
     ::setenv("OMPI_MCA_rmaps_base_oversubscribe", "1", 1);
+    // Containers often forbid one process reading another's memory, the
+    // shared-memory transport's fast path for large messages.
+    ::setenv("OMPI_MCA_btl_vader_single_copy_mechanism", "none", 1);
   }
   std::string Write(const std::string &name, const std::string &text) {
     std::ofstream(dataDir.File(name), std::ios::binary) << text;

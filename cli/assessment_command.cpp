@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "assessment_batch.h"
 #include "assessment_file.h"
 #include "assessment_report.h"
 #include "assessment_run.h"
@@ -81,11 +82,98 @@ int ReportAssessment(const CommandLine &command, const AssessmentCommandIo &io,
   return status;
 }
 
+namespace {
+
+// Several scenarios, one distribution file: each scenario assessed in turn
+// with the same design (one seed for all), the output of them all together.
+int RunAssessmentBatch(const CommandLine &command, const AssessmentCommandIo &io) {
+  auto fail = [&](const std::string &message) {
+    std::fprintf(io.err, "lumo-run: %s\n", message.c_str());
+    return 1;
+  };
+  prob::Assessment assessment;
+  try {
+    assessment = prob::ReadAssessmentFile(command.monteCarlo, prob::ScenarioVariableFields());
+  } catch (const std::exception &e) {
+    return fail(e.what());
+  }
+  if (!command.samples.empty()) {
+    const std::string why = platform::FileWriteProblem(command.samples);
+    if (!why.empty())
+      return fail("The samples file " + command.samples + " cannot be written: " + why);
+  }
+  std::unique_ptr<EngineRuns> engine;
+  try {
+    engine = std::make_unique<EngineRuns>(io.programDirectory);
+  } catch (const std::exception &e) {
+    return fail(e.what());
+  }
+  const std::uint64_t seed = assessment.seed ? *assessment.seed : ChooseSeed();
+
+  std::vector<std::string> names;
+  if (command.useDefault) names.push_back("");  // the start-up scenario
+  names.insert(names.end(), command.files.begin(), command.files.end());
+  std::vector<ScenarioAssessment> done;
+  int status = 0;
+  for (const std::string &name : names) {
+    if (io.interrupted && io.interrupted->load()) break;
+    ScenarioAssessment one;
+    one.heading.scenario = name;
+    one.heading.distributionFile = command.monteCarlo;
+    one.heading.version = LUMO_PROGRAM_VERSION;
+    one.heading.seedChosen = !assessment.seed;
+    auto scenario = std::make_unique<LumoTransfer>(io.programDirectory);
+    try {
+      if (name.empty()) {
+        TFileChemical chemicals(io.programDirectory + platform::PathSeparator() + "Chems.dat");
+        SetStartupScenario(*scenario, chemicals);
+        one.heading.scenario = scenario->ScenarioRecord.ScenarioFileName.Text();
+      } else {
+        scenario->GetState(name);
+      }
+      prob::RunOptions options;
+      options.threads = static_cast<unsigned>(command.threads);
+      options.stop = io.interrupted;
+      options.progress = io.progress;
+      one.run = prob::RunAssessment(*scenario, assessment, seed, *engine, options);
+      if (io.runEnded) io.runEnded();
+      if (one.run->partial) status = 130;
+      if (one.run->casesFailed > 0)
+        std::fprintf(io.err, "lumo-run: %s: %zu of %zu cases have no results (see the summary)\n",
+                     one.heading.scenario.c_str(), one.run->casesFailed, one.run->casesRun);
+    } catch (const std::exception &e) {
+      if (io.runEnded) io.runEnded();
+      const std::string message = e.what();
+      one.error = message.find(one.heading.scenario) == std::string::npos
+                      ? one.heading.scenario + ": " + message
+                      : message;
+      fail(one.error);
+      if (status == 0) status = 1;
+    }
+    done.push_back(std::move(one));
+  }
+  const std::string printed = BatchOutput(assessment, done, command.json);
+  if (!Write(io.out, printed) || std::fflush(io.out) != 0 || std::ferror(io.out))
+    status = fail("the results could not be written to standard output");
+  if (!command.samples.empty()) {
+    try {
+      platform::ReplaceFileContents(command.samples, BatchSamplesCsv(assessment, done));
+    } catch (const std::exception &e) {
+      status = fail(std::string("The samples were not written: ") + e.what());
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
 int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &io) {
   auto fail = [&](const std::string &message) {
     std::fprintf(io.err, "lumo-run: %s\n", message.c_str());
     return 1;
   };
+  if (command.files.size() + (command.useDefault ? 1 : 0) > 1)
+    return RunAssessmentBatch(command, io);
 
   prob::Assessment assessment;
   try {

@@ -11,7 +11,7 @@ namespace {
 const char *const kDescription =
     "Runs painting scenarios through the calculation engine without a window, exactly as the\n"
     "desktop program runs them, and prints their results; or, with --monte-carlo, a\n"
-    "probabilistic assessment of one scenario.";
+    "probabilistic assessment of each scenario.";
 
 const char *const kFooter = R"(
   SCENARIO.vkx  A scenario file saved by the program. Its schedule file (the name
@@ -28,7 +28,7 @@ const char *const kFooter = R"(
                 concentrations in ppm), "csv" (the concentration file); a scenario
                 that failed has "error" with the message instead of the results.
 
-Probabilistic assessment (--monte-carlo DIST.json with one scenario or --default):
+Probabilistic assessment (--monte-carlo DIST.json with scenarios and/or --default):
 draws the inputs that DIST.json names from their distributions (Monte Carlo or
 Latin hypercube, a recorded seed), runs the scenario once per iteration in
 process on every core (no files per iteration), and prints for each result its
@@ -39,6 +39,10 @@ time, Sobol indices) as DIST.json asks. The README documents DIST.json; its JSON
 Schema is assessment.schema.json beside the program. --json prints one object;
 --samples FILE.csv writes every iteration's drawn inputs and ten results;
 --threads N sets the number of threads (the output does not depend on it).
+Several scenarios are assessed one after another with the same design (one
+seed): their summaries follow one another, --json prints an array of their
+objects (a scenario refused or failed: its "scenario" and "error"), and the
+samples file gets a first column "Scenario".
 
 Across machines: --shard K/N --partial OUT.bin runs only the K-th of N blocks
 of the assessment's cases (the distribution file must give a seed) and writes
@@ -149,8 +153,10 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args) {
   if (!c.error.empty()) return c;
   if (!c.useDefault && c.files.empty()) {
     c.error = "Name at least one scenario file, or --default (see lumo-run --help)";
-  } else if (!c.monteCarlo.empty() && c.files.size() + (c.useDefault ? 1 : 0) != 1) {
-    c.error = "--monte-carlo assesses one scenario: name one scenario file or --default";
+  } else if (c.shards != 0 && c.files.size() + (c.useDefault ? 1 : 0) != 1) {
+    c.error =
+        "--shard runs part of the assessment of one scenario: name one scenario file or "
+        "--default";
   } else if (c.monteCarlo.empty() && (c.threads != 0 || !c.samples.empty())) {
     c.error = std::string(c.threads != 0 ? "--threads" : "--samples") +
               " belongs to an assessment: add --monte-carlo DIST.json";

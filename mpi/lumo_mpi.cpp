@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "assessment_batch.h"
 #include "assessment_command.h"
 #include "assessment_file.h"
 #include "assessment_shard.h"
@@ -46,7 +47,7 @@ namespace fs = std::filesystem;
 
 struct Options {
   std::string distribution;
-  std::string scenario;
+  std::vector<std::string> scenarios;
   bool useDefault = false;
   bool json = false;
   int threads = 0;
@@ -82,41 +83,49 @@ struct Inputs {
   bool seedChosen = false;
 };
 
-// Rank 0: reads and checks everything; throws with the sentence to print.
-Inputs ReadAndCheck(const Options &o, const std::string &programDir) {
-  Inputs in;
+// Rank 0: the distribution file, read and checked, in its canonical form
+// with its seed (chosen here once when the file has none); throws with the
+// sentence to print.
+std::string ReadAssessmentText(const Options &o, bool *seedChosen) {
   prob::Assessment assessment =
       prob::ReadAssessmentFile(o.distribution, prob::ScenarioVariableFields());
+  *seedChosen = !assessment.seed;
+  if (!assessment.seed) {
+    std::random_device entropy;
+    assessment.seed = (std::uint64_t{entropy()} << 32 | entropy()) & ((std::uint64_t{1} << 53) - 1);
+  }
+  return prob::AssessmentToJson(assessment);
+}
+
+// Rank 0: one scenario ("" for the start-up scenario) read and checked
+// against the assessment, as the bytes of its saved files; throws with the
+// sentence to print.
+void ReadScenario(Inputs &in, const std::string &name, const std::string &programDir) {
+  const prob::Assessment assessment =
+      prob::ReadAssessment(in.assessment, prob::ScenarioVariableFields());
   LumoTransfer scenario(programDir);
-  if (o.useDefault) {
+  if (name.empty()) {
     TFileChemical chemicals(programDir + platform::PathSeparator() + "Chems.dat");
     SetStartupScenario(scenario, chemicals);
     in.scenarioName = scenario.ScenarioRecord.ScenarioFileName.Text();
   } else {
-    in.scenarioName = o.scenario;
+    in.scenarioName = name;
     try {
-      scenario.GetState(o.scenario);
+      scenario.GetState(name);
     } catch (const std::exception &e) {
       const std::string m = e.what();
-      throw std::runtime_error(m.find(o.scenario) == std::string::npos ? o.scenario + ": " + m : m);
+      throw std::runtime_error(m.find(name) == std::string::npos ? name + ": " + m : m);
     }
   }
   for (const prob::AssessmentInput &input : assessment.inputs)
     if (const VariableInput *entry = FindVariableInput(input.name))
       if (auto why = VariationRefusal(scenario.ScenarioRecord, *entry))
         throw std::runtime_error(in.scenarioName + ": " + *why);
-  if (!assessment.seed) {
-    std::random_device entropy;
-    assessment.seed = (std::uint64_t{entropy()} << 32 | entropy()) & ((std::uint64_t{1} << 53) - 1);
-    in.seedChosen = true;
-  }
-  in.assessment = prob::AssessmentToJson(assessment);
   PrivateFolder folder;
   const std::string saved = (folder.path / "scenario.vkx").string();
   scenario.SaveState(saved);
   in.scenarioFile = ReadBytes(saved);
   in.scheduleFile = ReadBytes(CompanionFileName(saved));
-  return in;
 }
 
 // Every rank: its shard's partial result, as bytes.
@@ -175,7 +184,7 @@ int main(int argc, char **argv) {
       "prints what lumo-run --monte-carlo prints for it.",
       "lumo-mpi"};
   app.add_option("DIST.json", o.distribution, "The distribution file.")->required();
-  app.add_option("SCENARIO.vkx", o.scenario, "The scenario file.");
+  app.add_option("SCENARIO.vkx", o.scenarios, "Scenario files (assessed one after another).");
   app.add_flag("--default", o.useDefault, "Assesses the start-up scenario.");
   app.add_flag("--json", o.json, "Prints one JSON object.");
   app.add_option("--threads", o.threads, "Threads of each rank (default: every core).")
@@ -187,8 +196,8 @@ int main(int argc, char **argv) {
   });
   try {
     app.parse(argc, argv);
-    if (o.useDefault == !o.scenario.empty())
-      throw CLI::ValidationError("name one scenario file, or --default");
+    if (!o.useDefault && o.scenarios.empty())
+      throw CLI::ValidationError("name at least one scenario file, or --default");
   } catch (const CLI::CallForHelp &) {
     if (rank == 0) std::fputs(app.help().c_str(), stdout);
     MPI_Finalize();
@@ -203,11 +212,15 @@ int main(int argc, char **argv) {
   }
 
   const std::string programDir = platform::ExecutableDirectory();
+  auto fail = [&](const std::string &message) {
+    if (rank == 0) std::fprintf(stderr, "lumo-mpi: %s\n", message.c_str());
+  };
+  // The distribution file and the samples file, checked once on rank 0.
   Inputs in;
   std::string problem;
   if (rank == 0) {
     try {
-      in = ReadAndCheck(o, programDir);
+      in.assessment = ReadAssessmentText(o, &in.seedChosen);
       if (!o.samples.empty()) {
         const std::string why = platform::FileWriteProblem(o.samples);
         if (!why.empty()) problem = "The samples file " + o.samples + " cannot be written: " + why;
@@ -218,51 +231,100 @@ int main(int argc, char **argv) {
   }
   mpi::Broadcast(problem, MPI_COMM_WORLD);
   if (!problem.empty()) {
-    if (rank == 0) std::fprintf(stderr, "lumo-mpi: %s\n", problem.c_str());
+    fail(problem);
     MPI_Finalize();
     return 1;
   }
   std::string chosen = in.seedChosen ? "1" : "0";
-  for (std::string *text :
-       {&in.assessment, &in.scenarioName, &in.scenarioFile, &in.scheduleFile, &chosen})
-    mpi::Broadcast(*text, MPI_COMM_WORLD);
+  mpi::Broadcast(in.assessment, MPI_COMM_WORLD);
+  mpi::Broadcast(chosen, MPI_COMM_WORLD);
   in.seedChosen = chosen == "1";
+  const prob::Assessment assessment =
+      prob::ReadAssessment(in.assessment, prob::ScenarioVariableFields());
 
-  std::string part;
-  try {
-    part = RunShard(in, o, programDir, rank, ranks);
-  } catch (const std::exception &e) {
-    Abort(rank, e.what());
-  }
-  const std::vector<std::string> parts = mpi::Gather(part, MPI_COMM_WORLD);
-
+  std::vector<std::string> names;
+  if (o.useDefault) names.push_back("");  // the start-up scenario
+  names.insert(names.end(), o.scenarios.begin(), o.scenarios.end());
+  std::vector<cli::ScenarioAssessment> done;  // on rank 0
   int status = 0;
-  if (rank == 0) {
-    try {
-      std::vector<prob::Shard> shards;
-      std::vector<std::string> names;
-      for (std::size_t r = 0; r < parts.size(); ++r) {
-        names.push_back("rank " + std::to_string(r));
-        shards.push_back(prob::ReadShard(parts[r], names.back(), prob::ScenarioVariableFields()));
+  for (const std::string &name : names) {
+    problem.clear();
+    if (rank == 0) {
+      try {
+        ReadScenario(in, name, programDir);
+      } catch (const std::exception &e) {
+        problem = e.what();
       }
-      const prob::MergedShards merged =
-          prob::MergeShards(shards, names, prob::ScenarioVariableFields());
-      cli::CommandLine command;
-      command.json = o.json;
-      command.samples = o.samples;
-      cli::AssessmentCommandIo io;
-      io.program = "lumo-mpi";
-      cli::AssessmentHeading heading;
-      heading.scenario = in.scenarioName;
-      heading.distributionFile = o.distribution;
-      heading.version = LUMO_PROGRAM_VERSION;
-      heading.seedChosen = in.seedChosen;
-      status = cli::ReportAssessment(command, io, heading, merged.assessment, merged.run, stdout,
-                                     "standard output");
+    }
+    mpi::Broadcast(problem, MPI_COMM_WORLD);
+    cli::ScenarioAssessment one;
+    one.heading.scenario = name;
+    one.heading.distributionFile = o.distribution;
+    one.heading.version = LUMO_PROGRAM_VERSION;
+    one.heading.seedChosen = in.seedChosen;
+    if (!problem.empty()) {
+      fail(problem);
+      status = 1;
+      one.error = problem;
+      done.push_back(std::move(one));
+      continue;
+    }
+    for (std::string *text : {&in.scenarioName, &in.scenarioFile, &in.scheduleFile})
+      mpi::Broadcast(*text, MPI_COMM_WORLD);
+    one.heading.scenario = in.scenarioName;
+
+    std::string part;
+    try {
+      part = RunShard(in, o, programDir, rank, ranks);
     } catch (const std::exception &e) {
       Abort(rank, e.what());
     }
+    const std::vector<std::string> parts = mpi::Gather(part, MPI_COMM_WORLD);
+    if (rank != 0) continue;
+    try {
+      std::vector<prob::Shard> shards;
+      std::vector<std::string> shardNames;
+      for (std::size_t r = 0; r < parts.size(); ++r) {
+        shardNames.push_back("rank " + std::to_string(r));
+        shards.push_back(
+            prob::ReadShard(parts[r], shardNames.back(), prob::ScenarioVariableFields()));
+      }
+      one.run = prob::MergeShards(shards, shardNames, prob::ScenarioVariableFields()).run;
+    } catch (const std::exception &e) {
+      Abort(rank, e.what());
+    }
+    done.push_back(std::move(one));
+  }
+
+  if (rank == 0) {
+    cli::CommandLine command;
+    command.json = o.json;
+    command.samples = o.samples;
+    cli::AssessmentCommandIo io;
+    io.program = "lumo-mpi";
+    if (names.size() == 1 && done.front().run) {
+      status = cli::ReportAssessment(command, io, done.front().heading, assessment,
+                                     *done.front().run, stdout, "standard output");
+    } else if (names.size() > 1) {
+      for (const cli::ScenarioAssessment &one : done)
+        if (one.run && one.run->casesFailed > 0)
+          std::fprintf(stderr, "lumo-mpi: %s: %zu of %zu cases have no results (see the summary)\n",
+                       one.heading.scenario.c_str(), one.run->casesFailed, one.run->casesRun);
+      const std::string printed = cli::BatchOutput(assessment, done, o.json);
+      if (std::fputs(printed.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        fail("the results could not be written to standard output");
+        status = 1;
+      }
+      if (!o.samples.empty()) {
+        try {
+          platform::ReplaceFileContents(o.samples, cli::BatchSamplesCsv(assessment, done));
+        } catch (const std::exception &e) {
+          fail(std::string("The samples were not written: ") + e.what());
+          status = 1;
+        }
+      }
+    }
   }
   MPI_Finalize();
-  return status;
+  return rank == 0 ? status : 0;  // rank 0 speaks for the job
 }

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "lumo_run_fixture.h"
+#include "variable_inputs.h"
 
 namespace lumo {
 namespace {
@@ -218,6 +219,41 @@ TEST_F(LumoRunAssessment, ShardsMergedPrintWhatOneProcessPrints) {
             1);
   EXPECT_TRUE(Has(err, "needs a \"seed\"")) << err;
   EXPECT_FALSE(fs::exists(dataDir.File("p.bin")));
+}
+
+TEST_F(LumoRunAssessment, SeveralScenariosOneDistributionFile) {
+  const std::string dist = Write("dist.json", kAssessment);
+  const std::string office = Save("office.vkx", [](LumoTransfer &s) {
+    // Painted twice a year: other doses from the same design.
+    ApplyVariableInput(s, *FindVariableInput("EventsPerYear"), 2);
+  });
+  const std::string samples = dataDir.File("samples.csv");
+  ASSERT_EQ(Run({"--monte-carlo", dist, "--default", office, dataDir.File("missing.vkx"), "--json",
+                 "--samples", samples}),
+            1);
+  EXPECT_TRUE(Has(err, "missing.vkx")) << err;
+  const nlohmann::json all = nlohmann::json::parse(out);
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[1]["scenario"], office);
+  EXPECT_EQ(all[0]["seed"], all[1]["seed"]);
+  EXPECT_NE(all[0]["results"]["ADD"]["mean"], all[1]["results"]["ADD"]["mean"]);
+  EXPECT_EQ(all[2]["scenario"], dataDir.File("missing.vkx"));
+  EXPECT_TRUE(Has(all[2]["error"].get<std::string>(), "missing")) << all[2];
+  // Each scenario as it is given alone.
+  ASSERT_EQ(Run({"--monte-carlo", dist, office, "--json"}), 0) << err;
+  EXPECT_EQ(nlohmann::json::parse(out), all[1]);
+
+  std::ifstream csv(samples);
+  std::string line;
+  ASSERT_TRUE(std::getline(csv, line));
+  EXPECT_EQ(line.rfind("Scenario,Iteration,AirExchangeRate,", 0), 0u) << line;
+  std::size_t rows = 0, ofOffice = 0;
+  while (std::getline(csv, line)) {
+    ++rows;
+    ofOffice += line.rfind(office + ",", 0) == 0;
+  }
+  EXPECT_EQ(rows, 200u);
+  EXPECT_EQ(ofOffice, 100u);
 }
 
 }  // namespace

@@ -96,8 +96,8 @@ TEST(CommandLine, OptionsAndFiles) {
   EXPECT_EQ(mc.threads, 3);
   EXPECT_EQ(mc.samples, "s.csv");
   // An assessment is of one scenario; its options need it.
-  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "b.vkx"}).error.empty());
-  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "--default", "a.vkx"}).error.empty());
+  // A screening run: several scenarios, one distribution file.
+  EXPECT_EQ(ParseCommandLine({"--monte-carlo", "d.json", "--default", "a.vkx"}).error, "");
   EXPECT_FALSE(ParseCommandLine({"--threads", "2", "a.vkx"}).error.empty());
   EXPECT_FALSE(
       ParseCommandLine({"--monte-carlo", "d.json", "--threads", "0", "a.vkx"}).error.empty());
@@ -129,6 +129,10 @@ TEST(CommandLine, ShardsAndMerging) {
       ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--partial", "p.bin"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "--shard", "1/2", "--partial",
                                  "p.bin", "--samples", "s.csv"})
+                   .error.empty());
+  EXPECT_EQ(ParseCommandLine({"--monte-carlo", "d.json", "--default", "a.vkx", "b.vkx"}).error, "");
+  EXPECT_FALSE(ParseCommandLine({"--monte-carlo", "d.json", "a.vkx", "b.vkx", "--shard", "1/2",
+                                 "--partial", "p.bin"})
                    .error.empty());
   EXPECT_FALSE(ParseCommandLine({"--merge", "out.json"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--merge", "out.json", "--default", "a.bin"}).error.empty());

@@ -86,6 +86,24 @@ TEST_F(LumoMpi, PrintsWhatLumoRunPrintsOnAnyNumberOfRanks) {
             test::ReadFileBytes(dataDir.File("one.csv")));
 }
 
+TEST_F(LumoMpi, SeveralScenariosAsLumoRunGivesThem) {
+  const std::string dist = Write("dist.json", kAssessment);
+  const std::string office = Save("office.vkx");
+  const std::vector<std::string> scenarios = {"--default", office, dataDir.File("missing.vkx")};
+  std::vector<std::string> single = {"--monte-carlo", dist, "--json", "--samples",
+                                     dataDir.File("one.csv")};
+  single.insert(single.end(), scenarios.begin(), scenarios.end());
+  ASSERT_EQ(Run(single), 1);
+  const std::string expected = out;
+  std::vector<std::string> args = {dist, "--json", "--samples", dataDir.File("two.csv")};
+  args.insert(args.end(), scenarios.begin(), scenarios.end());
+  ASSERT_EQ(RunMpi(2, args), 1) << err;
+  EXPECT_EQ(out, expected);
+  EXPECT_EQ(test::ReadFileBytes(dataDir.File("two.csv")),
+            test::ReadFileBytes(dataDir.File("one.csv")));
+  EXPECT_TRUE(Has(err, "missing.vkx")) << err;
+}
+
 TEST_F(LumoMpi, ARefusedFileIsSaidOnceAndNothingRuns) {
   const std::string dist = Write(
       "bad.json",

@@ -87,7 +87,9 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-CaseResults &ResultsOf(AssessmentRun &run, std::size_t c) {
+// Case c's results, whichever design it belongs to.
+template <typename Run>
+auto &ResultsOf(Run &run, std::size_t c) {
   const std::size_t n = run.results.size(), oat = run.oneAtATimeResults.size();
   if (c < n) return run.results[c];
   if (c < n + oat) return run.oneAtATimeResults[c - n];
@@ -108,7 +110,7 @@ std::uint64_t TextChecksum(const std::string &text) {
 
 std::string ShardBytes(const Shard &shard) {
   const ShardIdentity &id = shard.identity;
-  AssessmentRun run = shard.run;  // a copy: ResultsOf gives references
+  const AssessmentRun &run = shard.run;
   Writer w;
   w.bytes.append(kMagic, sizeof kMagic);
   w.U64(kFormatVersion);
@@ -257,7 +259,7 @@ MergedShards MergeShards(const std::vector<Shard> &shards, const std::vector<std
   run.deterministic = shards.front().run.deterministic;
   std::vector<CaseFailure> failures;
   for (const Shard &shard : shards) {
-    AssessmentRun part = shard.run;
+    const AssessmentRun &part = shard.run;
     for (std::size_t c = shard.firstCase; c < shard.endCase; ++c) {
       if (c < run.values.size()) run.values[c] = part.values[c];
       ResultsOf(run, c) = ResultsOf(part, c);

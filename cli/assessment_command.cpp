@@ -1,6 +1,7 @@
 #include "assessment_command.h"
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -30,18 +31,39 @@ namespace lumo::cli {
 
 namespace {
 
-// A seed when the file gives none: from the system's entropy, recorded
-// with the results so that the run can be repeated.
-std::uint64_t ChooseSeed() {
-  std::random_device entropy;
-  return (std::uint64_t{entropy()} << 32 | entropy()) & ((std::uint64_t{1} << 53) - 1);
-}
-
 bool Write(std::FILE *f, const std::string &text) {
   return std::fputs(text.c_str(), f) >= 0;
 }
 
+// Prints `printed` to `out` (or hands it over in *text) and writes the
+// samples file when one is asked for; the exit status, from `status`.
+int WriteOutputs(const AssessmentCommandIo &io, const std::string &printed, std::FILE *out,
+                 const char *outName, std::string *text, const std::string &samplesPath,
+                 const std::function<std::string()> &samples, int status) {
+  auto fail = [&](const std::string &message) {
+    std::fprintf(io.err, "%s: %s\n", io.program.c_str(), message.c_str());
+    return 1;
+  };
+  if (text)
+    *text = printed;
+  else if (!Write(out, printed) || std::fflush(out) != 0 || std::ferror(out))
+    status = fail(std::string("the results could not be written to ") + outName);
+  if (!samplesPath.empty()) {
+    try {
+      platform::ReplaceFileContents(samplesPath, samples());
+    } catch (const std::exception &e) {
+      status = fail(std::string("The samples were not written: ") + e.what());
+    }
+  }
+  return status;
+}
+
 }  // namespace
+
+std::uint64_t ChooseSeed() {
+  std::random_device entropy;
+  return (std::uint64_t{entropy()} << 32 | entropy()) & ((std::uint64_t{1} << 53) - 1);
+}
 
 // Prints (to `out`, or into *text) and writes the samples file; the exit status.
 int ReportAssessment(const CommandLine &command, const AssessmentCommandIo &io,
@@ -67,19 +89,9 @@ int ReportAssessment(const CommandLine &command, const AssessmentCommandIo &io,
   const std::string printed = command.json
                                   ? DumpJson(AssessmentJson(heading, assessment, run, summary))
                                   : AssessmentText(heading, assessment, run, summary);
-  if (text)
-    *text = printed;
-  else if (!Write(out, printed) || std::fflush(out) != 0 || std::ferror(out))
-    status = fail(std::string("the results could not be written to ") + outName);
-
-  if (!command.samples.empty()) {
-    try {
-      platform::ReplaceFileContents(command.samples, SamplesCsv(assessment, run));
-    } catch (const std::exception &e) {
-      status = fail(std::string("The samples were not written: ") + e.what());
-    }
-  }
-  return status;
+  return WriteOutputs(
+      io, printed, out, outName, text, command.samples, [&] { return SamplesCsv(assessment, run); },
+      status);
 }
 
 namespace {
@@ -152,17 +164,9 @@ int RunAssessmentBatch(const CommandLine &command, const AssessmentCommandIo &io
     }
     done.push_back(std::move(one));
   }
-  const std::string printed = BatchOutput(assessment, done, command.json);
-  if (!Write(io.out, printed) || std::fflush(io.out) != 0 || std::ferror(io.out))
-    status = fail("the results could not be written to standard output");
-  if (!command.samples.empty()) {
-    try {
-      platform::ReplaceFileContents(command.samples, BatchSamplesCsv(assessment, done));
-    } catch (const std::exception &e) {
-      status = fail(std::string("The samples were not written: ") + e.what());
-    }
-  }
-  return status;
+  return WriteOutputs(
+      io, BatchOutput(assessment, done, command.json), io.out, "standard output", nullptr,
+      command.samples, [&] { return BatchSamplesCsv(assessment, done); }, status);
 }
 
 }  // namespace

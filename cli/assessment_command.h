@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -29,6 +30,10 @@ struct AssessmentCommandIo {
 // The exit status: 0 done; 1 refused, failed or results not written; 130
 // stopped by the user (the partial results printed).
 int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &io);
+
+// A seed when the distribution file gives none: from the system's entropy,
+// recorded with the results so that the run can be repeated.
+std::uint64_t ChooseSeed();
 
 // Prints an assessment's summary, or its JSON with command.json, to `out`
 // (named `outName` in messages), or into *text when given, and writes

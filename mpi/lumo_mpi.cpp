@@ -18,7 +18,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -90,10 +89,7 @@ std::string ReadAssessmentText(const Options &o, bool *seedChosen) {
   prob::Assessment assessment =
       prob::ReadAssessmentFile(o.distribution, prob::ScenarioVariableFields());
   *seedChosen = !assessment.seed;
-  if (!assessment.seed) {
-    std::random_device entropy;
-    assessment.seed = (std::uint64_t{entropy()} << 32 | entropy()) & ((std::uint64_t{1} << 53) - 1);
-  }
+  if (!assessment.seed) assessment.seed = cli::ChooseSeed();
   return prob::AssessmentToJson(assessment);
 }
 

@@ -184,12 +184,12 @@ std::string RangeText(const VariableField &field) {
          (field.unit.empty() ? "" : " " + field.unit);
 }
 
-Distribution ReadDistribution(const std::string &name, const Json &spec) {
+Distribution ReadDistribution(const std::string &name, const Json &entry) {
   const std::string input = "Input " + Quoted(name);
-  Object(spec, input);
-  if (!spec.contains("distribution"))
+  Object(entry, input);
+  if (!entry.contains("distribution"))
     Refuse(input + ": \"distribution\" is missing; give one of " + JoinQuoted(FamilyNames()) + ".");
-  const Json &familyValue = spec["distribution"];
+  const Json &familyValue = entry["distribution"];
   if (!familyValue.is_string())
     Refuse(input + ": \"distribution\" must be a name, one of " + JoinQuoted(FamilyNames()) + ".");
   const std::string familyName = familyValue.get<std::string>();
@@ -202,7 +202,7 @@ Distribution ReadDistribution(const std::string &name, const Json &spec) {
   std::vector<std::string> known{"distribution"};
   for (const auto &form : family->forms) known.insert(known.end(), form.begin(), form.end());
   known.insert(known.end(), family->optional.begin(), family->optional.end());
-  for (const auto &[key, value] : spec.items()) {
+  for (const auto &[key, value] : entry.items()) {
     if (std::find(known.begin(), known.end(), key) != known.end()) continue;
     Refuse(input + ": " + Quoted(key) + " is not a parameter of the " + familyName +
            " distribution (its parameters: " + ParameterList(*family) + ").");
@@ -211,7 +211,7 @@ Distribution ReadDistribution(const std::string &name, const Json &spec) {
   // two forms together (a lognormal's gm and mean) are refused.
   const std::vector<std::string> *form = nullptr;
   for (const auto &f : family->forms) {
-    const bool any = std::any_of(f.begin(), f.end(), [&](auto &k) { return spec.contains(k); });
+    const bool any = std::any_of(f.begin(), f.end(), [&](auto &k) { return entry.contains(k); });
     if (!any) continue;
     if (form)
       Refuse(input + ": give the " + familyName + " distribution either " + JoinQuoted(*form) +
@@ -220,13 +220,13 @@ Distribution ReadDistribution(const std::string &name, const Json &spec) {
   }
   if (!form) form = &family->forms.front();
   for (const std::string &key : *form)
-    if (!spec.contains(key))
+    if (!entry.contains(key))
       Refuse(input + ": the " + familyName + " distribution needs " + Quoted(key) +
              " (its parameters: " + ParameterList(*family) + ").");
 
-  auto number = [&](const char *key) { return Number(spec[key], input + ": " + Quoted(key)); };
+  auto number = [&](const char *key) { return Number(entry[key], input + ": " + Quoted(key)); };
   auto optional = [&](const char *key, double none) {
-    return spec.contains(key) ? number(key) : none;
+    return entry.contains(key) ? number(key) : none;
   };
   try {
     const double lower = optional("min", -Distribution::kNone);
@@ -237,7 +237,7 @@ Distribution ReadDistribution(const std::string &name, const Json &spec) {
     if (familyName == "normal")
       return Distribution(Normal{number("mean"), number("sd")}, lower, upper);
     if (familyName == "lognormal") {
-      if (spec.contains("gm"))
+      if (entry.contains("gm"))
         return Distribution(LogNormal{number("gm"), number("gsd")}, lower, upper);
       return Distribution(LogNormalFromMoments(number("mean"), number("sd")), lower, upper);
     }
@@ -248,9 +248,9 @@ Distribution ReadDistribution(const std::string &name, const Json &spec) {
       return Distribution(Gamma{number("shape"), number("scale")}, lower, upper);
     if (familyName == "weibull")
       return Distribution(Weibull{number("shape"), number("scale")}, lower, upper);
-    Empirical empirical{NumberList(spec["values"], input + ": \"values\""), {}};
-    if (spec.contains("weights"))
-      empirical.weights = NumberList(spec["weights"], input + ": \"weights\"");
+    Empirical empirical{NumberList(entry["values"], input + ": \"values\""), {}};
+    if (entry.contains("weights"))
+      empirical.weights = NumberList(entry["weights"], input + ": \"weights\"");
     return Distribution(std::move(empirical), lower, upper);
   } catch (const EDistribution &e) {
     Refuse(input + ": " + e.what() + ".");
@@ -290,7 +290,7 @@ std::vector<AssessmentInput> ReadInputs(const Json &inputs, std::span<const Vari
   std::vector<AssessmentInput> read;
   for (const auto &item : inputs.items()) {
     const std::string &name = item.key();
-    const Json &spec = item.value();
+    const Json &entry = item.value();
     const auto field = std::find_if(fields.begin(), fields.end(),
                                     [&](const VariableField &f) { return f.name == name; });
     if (field == fields.end())
@@ -298,7 +298,7 @@ std::vector<AssessmentInput> ReadInputs(const Json &inputs, std::span<const Vari
              SuggestName(name, names, "inputs that can vary"));
     if (!(field->min <= field->max))
       throw std::invalid_argument("the range of the field " + name + " is empty");
-    read.push_back({name, ReadDistribution(name, spec), *field});
+    read.push_back({name, ReadDistribution(name, entry), *field});
     CheckAgainstField(read.back());
   }
   if (read.empty()) Refuse("\"inputs\" is empty; give a distribution for at least one input.");

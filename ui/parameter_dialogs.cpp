@@ -11,7 +11,7 @@
 #include "paint_pattern_dlg.h"
 #include "percent_painted_dlg.h"
 #include "sink_dlg.h"
-#include "specific_density_dlg.h"
+#include "paint_density_dlg.h"
 #include "srf_area.h"
 #include "week_day_dlg.h"
 #include "week_end_dlg.h"

@@ -23,7 +23,7 @@
 #include "semi_empirical_dlg.h"
 #include "sink_dlg.h"
 #include "sink_grid_dlg.h"
-#include "specific_density_dlg.h"
+#include "paint_density_dlg.h"
 #include "srf_area.h"
 #include "week_day_dlg.h"
 #include "week_end_dlg.h"

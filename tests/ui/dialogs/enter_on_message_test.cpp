@@ -8,7 +8,7 @@
 #include "exposure_dlg.h"
 #include "paint_duration_dlg.h"
 #include "percent_painted_dlg.h"
-#include "specific_density_dlg.h"
+#include "paint_density_dlg.h"
 
 using namespace dialog_test;
 

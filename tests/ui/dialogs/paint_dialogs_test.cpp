@@ -8,7 +8,7 @@
 #include "paint_dlg.h"
 #include "paint_duration_dlg.h"
 #include "paint_pattern_dlg.h"
-#include "specific_density_dlg.h"
+#include "paint_density_dlg.h"
 
 using namespace dialog_test;
 using lumo::controls::MessageRecorder;

@@ -1,4 +1,4 @@
-#include "specific_density_dlg.h"
+#include "paint_density_dlg.h"
 
 #include <QGridLayout>
 #include <QLabel>

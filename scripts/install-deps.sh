@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev
   nlohmann-json3-dev libcli11-dev libboost-math-dev librandom123-dev
   libopenmpi-dev openmpi-bin
+  libxlsxwriter-dev
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream help2man unzip
 )
 
 missing=()

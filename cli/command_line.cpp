@@ -44,6 +44,20 @@ seed): their summaries follow one another, --json prints an array of their
 objects (a scenario refused or failed: its "scenario" and "error"), and the
 samples file gets a first column "Scenario".
 
+Comparing and sweeping: --compare A.vkx B.vkx ... (and/or --default) prints
+the scenarios' ten results side by side and the inputs that differ between
+them; a scenario whose file holds results of its inputs as they are is not
+run again. --sweep FIELD=START:STOP:COUNT SCENARIO.vkx runs the scenario with
+the input FIELD (a record field name such as AirExchangeRate or BldgVolume)
+set to COUNT evenly spaced values from START to STOP in turn, everything else
+as saved; FIELD=v1,v2,... takes the values listed. Each value is applied as
+the program applies it typed into its dialog: corrected to the field's
+limits, whole numbers rounded, and what the dialog derives derived; a value
+the program refuses, or whose run fails, gets its reason in its row and the
+others still run. Both print a table (--json: one object) and, with --xlsx
+FILE.xlsx, also write it as a workbook. Nothing is written beside the
+scenarios.
+
 Across machines: --shard K/N --partial OUT.bin runs only the K-th of N blocks
 of the assessment's cases (the distribution file must give a seed) and writes
 a partial result file; --merge OUT PART.bin... checks that the parts are all
@@ -101,6 +115,13 @@ struct Parser {
                    "Merges the partial result files named after it into OUT, as one process "
                    "would have printed the assessment (- for standard output).")
         ->type_name("OUT");
+    app.add_flag("--compare", c.compare,
+                 "Prints the scenarios' results side by side with the inputs that differ.");
+    app.add_option("--sweep", c.sweep,
+                   "Runs the scenario with one input set to each value in turn.")
+        ->type_name("FIELD=START:STOP:COUNT");
+    app.add_option("--xlsx", c.xlsx, "Writes the comparison or sweep as a workbook.")
+        ->type_name("FILE.xlsx");
     app.add_option("files", c.files, "Scenario files saved by the program.")
         ->type_name("SCENARIO.vkx");
     app.footer(kFooter);
@@ -136,10 +157,28 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args) {
     c.shards = n;
   }
   if (!c.merge.empty()) {
-    if (!c.monteCarlo.empty() || c.useDefault || c.threads != 0 || c.shards != 0)
+    if (!c.monteCarlo.empty() || c.useDefault || c.threads != 0 || c.shards != 0 || c.compare ||
+        !c.sweep.empty() || !c.xlsx.empty())
       c.error = "--merge takes only partial result files (and --json, --samples)";
     else if (c.files.empty())
       c.error = "--merge OUT needs the partial result files after it (see lumo-run --help)";
+    return c;
+  }
+  if (c.compare || !c.sweep.empty()) {
+    const std::size_t scenarios = c.files.size() + (c.useDefault ? 1 : 0);
+    if (c.compare && !c.sweep.empty())
+      c.error = "--compare and --sweep are separate runs: give one of them";
+    else if (!c.monteCarlo.empty() || c.shards != 0 || c.threads != 0 || !c.samples.empty())
+      c.error = std::string(c.compare ? "--compare" : "--sweep") +
+                " takes scenarios only (and --json, --xlsx), not an assessment's options";
+    else if (c.compare && scenarios < 2)
+      c.error = "--compare needs at least two scenarios (files, or --default and a file)";
+    else if (!c.sweep.empty() && scenarios != 1)
+      c.error = "--sweep runs one scenario: name one scenario file or --default";
+    return c;
+  }
+  if (!c.xlsx.empty()) {
+    c.error = "--xlsx belongs to --compare or --sweep";
     return c;
   }
   if (c.shards != 0 && (c.monteCarlo.empty() || c.partial.empty()))

@@ -22,6 +22,12 @@ struct CommandLine {
   // --merge OUT PART...: merge partial result files (given as `files`) and
   // write what one process would have printed to OUT ("-": standard output).
   std::string merge;
+  // --compare: the scenarios (files, and --default) side by side.
+  bool compare = false;
+  // --sweep FIELD=START:STOP:COUNT or FIELD=v1,v2,...: one scenario with one
+  // input set to each value in turn.
+  std::string sweep;
+  std::string xlsx;   // --xlsx FILE.xlsx: the comparison or sweep as a workbook
   std::string error;  // set when the line cannot be used
 };
 

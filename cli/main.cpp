@@ -11,6 +11,7 @@
 #include "assessment_command.h"
 #include "batch_run.h"
 #include "command_line.h"
+#include "comparison_command.h"
 #include "platform.h"
 #include "progress_bar.h"
 #include "result_report.h"
@@ -50,6 +51,18 @@ int main(int argc, char **argv) {
   if (!cmd.merge.empty()) {
     AssessmentCommandIo io;
     return RunMergeCommand(cmd, io);
+  }
+  if (cmd.compare || !cmd.sweep.empty()) {
+    ComparisonCommandIo io;
+    io.programDirectory = lumo::platform::ExecutableDirectory();
+    io.interrupted = &interrupted;
+    io.progress = [&bar, begun = false](std::size_t done, std::size_t total) mutable {
+      if (!begun) bar.Begin("runs");
+      begun = true;
+      bar.Update(total ? static_cast<int>(done * 100 / total) : 100);
+    };
+    io.runEnded = [&bar] { bar.End(); };
+    return cmd.compare ? RunCompareCommand(cmd, io) : RunSweepCommand(cmd, io);
   }
   if (!cmd.monteCarlo.empty()) {
     AssessmentCommandIo io;

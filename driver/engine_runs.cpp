@@ -24,8 +24,14 @@ EngineRuns::EngineRuns(const std::string &directory) {
 }
 
 EngineRuns::Outcome EngineRuns::Run(const TransferRecord &record) const {
+  return Run(record, std::string());
+}
+
+EngineRuns::Outcome EngineRuns::Run(const TransferRecord &record,
+                                    const std::string &csvFileName) const {
   Outcome out;
-  std::unique_ptr<LumoRun, Lumo32FreeRunFn> run(create_(&record, nullptr), free_);
+  std::unique_ptr<LumoRun, Lumo32FreeRunFn> run(
+      create_(&record, csvFileName.empty() ? nullptr : csvFileName.c_str()), free_);
   if (!run) {
     out.problem = "the engine refused the record";
     return out;

@@ -37,6 +37,10 @@ class EngineRuns {
   // why there are none (refused, failed, results that are not finite).
   // Safe from many threads at once.
   Outcome Run(const TransferRecord &record) const;
+  // The same, the run writing its concentration file to `csvFileName` as
+  // the program's own run does (runs at the same time need different
+  // names).
+  Outcome Run(const TransferRecord &record, const std::string &csvFileName) const;
 
  private:
   std::unique_ptr<platform::DynamicLibrary> library_;

@@ -16,8 +16,10 @@
 
 #include "concentration_series.h"
 #include "message_box.h"
+#include "platform.h"
 #include "plot_notes.h"
 #include "report_format.h"
+#include "series_csv.h"
 
 using lumo::controls::MsgIcon;
 using lumo::controls::ShowMessage;
@@ -62,6 +64,9 @@ TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csv
   auto *btnExport = new QPushButton(tr("&Export PNG..."), this);
   btnExport->setObjectName(QStringLiteral("btnExportPng"));
   tools->addWidget(btnExport);
+  auto *btnExportCsv = new QPushButton(tr("Export &CSV..."), this);
+  btnExportCsv->setObjectName(QStringLiteral("btnExportCsv"));
+  tools->addWidget(btnExportCsv);
   tools->addStretch(1);
   auto *btnClose = new QPushButton(tr("&Close"), this);
   btnClose->setObjectName(QStringLiteral("btnClose"));
@@ -90,6 +95,7 @@ TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csv
           [this](int index) { SetLogScale(index == 1); });
   connect(btnResetZoom, &QPushButton::clicked, this, &TfrmConcentrationPlot::ResetZoom);
   connect(btnExport, &QPushButton::clicked, this, &TfrmConcentrationPlot::ExportClick);
+  connect(btnExportCsv, &QPushButton::clicked, this, &TfrmConcentrationPlot::ExportCsvClick);
   connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
 
   const lumo::report::CsvReadResult read = lumo::report::ReadConcentrationCsv(csvPath_);
@@ -107,7 +113,8 @@ TfrmConcentrationPlot::TfrmConcentrationPlot(QWidget *parent, const QString &csv
     cbUnits_->setEnabled(false);
     cbUnits_->setToolTip(tr("ppm needs the chemical's molecular weight."));
   }
-  for (QWidget *w : std::initializer_list<QWidget *>{cbScale_, btnResetZoom, btnExport}) {
+  for (QWidget *w :
+       std::initializer_list<QWidget *>{cbScale_, btnResetZoom, btnExport, btnExportCsv}) {
     w->setEnabled(ok_);
   }
   if (!ok_) cbUnits_->setEnabled(false);
@@ -232,4 +239,36 @@ void TfrmConcentrationPlot::ExportClick() {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   ExportPng(path);
+}
+
+bool TfrmConcentrationPlot::ExportCsv(const QString &path) {
+  lumo::comparison::ConcentrationSeries series;
+  series.days = table_.days;
+  series.outdoor = table_.outdoor;
+  series.zone1 = table_.zone1;
+  series.zone2 = table_.zone2;
+  series.person = table_.person;
+  try {
+    lumo::platform::ReplaceFileContents(
+        path.toStdString(), lumo::comparison::SeriesCsv(series, ppm_, molecularWeight_));
+    return true;
+  } catch (const std::exception &e) {
+    ShowMessage(this, tr("A Small Error"),
+                tr("The concentrations could not be saved as \"%1\": %2. Check that the folder "
+                   "exists and that you may write there.")
+                    .arg(path, QString::fromStdString(e.what())),
+                MsgIcon::Error);
+    return false;
+  }
+}
+
+void TfrmConcentrationPlot::ExportCsvClick() {
+  const QFileInfo csv(csvPath_);
+  QString path = QFileDialog::getSaveFileName(
+      this, tr("Export the Concentrations as CSV"),
+      csv.dir().filePath(csv.completeBaseName() + QStringLiteral(" concentrations.csv")),
+      tr("CSV files (*.csv)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+  ExportCsv(path);
 }

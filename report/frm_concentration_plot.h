@@ -51,10 +51,15 @@ class TfrmConcentrationPlot : public QDialog {
   // Saves the chart as a PNG image; shows a message and returns false when
   // the file cannot be written.
   bool ExportPng(const QString &path);
+  // Saves the concentrations as a UTF-8 CSV file in the units shown
+  // (series_csv.h); shows a message and returns false when the file cannot
+  // be written.
+  bool ExportCsv(const QString &path);
 
  private:
   void Replot();
   void ExportClick();
+  void ExportCsvClick();
 
   QString csvPath_;
   double molecularWeight_;

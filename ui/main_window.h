@@ -42,6 +42,7 @@
 
 #include "lumo_transfer.h"
 #include "parameter_dialogs.h"
+#include "results_provenance.h"
 #include "results_view.h"
 #include "run_notifications.h"
 #include "schedule_fit.h"
@@ -92,6 +93,12 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // Opens the concentration plot of the last run's CSV (also of a stopped
   // run); the plot explains a missing or unreadable file itself.
   void btnPlotClick();
+  // Tools: the Compare and Sweep windows, and the current results with the
+  // inputs and the last run's concentrations as a workbook (false, with a
+  // message, when it cannot be written).
+  void CompareScenariosClick();
+  void SweepInputClick();
+  bool ExportWorkbook(const QString &path);
   // Refills every control from State_, deriving what the refill derives
   // (the Standard Box's volume; the painting schedule unless a file is
   // being opened).
@@ -134,6 +141,8 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ConnectRun();
   void ConnectFiles();
   void ConnectHelp();
+  void ConnectStudies();
+  lumo::ResultsState CurrentResultsState() const;
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.

@@ -58,21 +58,24 @@ std::string PatternText(const ActivityPattern &p) {
 // "3 periods: Mon 9:00-15:51 zone 1 at 27.50 m³/day; ..."
 std::string ScheduleText(const PaintDurationGrid &g) {
   using G = PaintDurationGrid;
+  auto cell = [&](int column, int row) {
+    std::string text = g.Cell(column, row);
+    const std::size_t first = text.find_first_not_of(' ');
+    text = first == std::string::npos ? std::string() : text.substr(first);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+  };
+  auto minute = [&](int column, int row) {
+    std::string m = cell(column, row);
+    return m.size() == 1 ? "0" + m : m;
+  };
   std::string out = std::to_string(g.Rows()) + (g.Rows() == 1 ? " period" : " periods");
-  for (int r = 0; r < g.Rows(); ++r) {
-    out += (r == 0 ? ": " : "; ") + g.Cell(G::kStartDay, r) + " " + g.Cell(G::kStartHour, r) + ":" +
-           g.Cell(G::kStartMinute, r) + "-" + g.Cell(G::kEndHour, r) + ":" +
-           g.Cell(G::kEndMinute, r) + " zone " + g.Cell(G::kZone, r) + " at " +
-           g.Cell(G::kBreathingRate, r) + " m³/day";
-  }
-  // Blanks inside the cells (" 9") read badly in a sentence.
-  std::string tidy;
-  for (std::size_t i = 0; i < out.size(); ++i)
-    if (!(out[i] == ' ' &&
-          (i + 1 == out.size() || out[i + 1] == ' ' || out[i + 1] == ':' ||
-           (i > 0 && (out[i - 1] == ' ' || out[i - 1] == ':' || out[i - 1] == '-')))))
-      tidy += out[i];
-  return tidy;
+  for (int r = 0; r < g.Rows(); ++r)
+    out += (r == 0 ? ": " : "; ") + cell(G::kStartDay, r) + " " + cell(G::kStartHour, r) + ":" +
+           minute(G::kStartMinute, r) + "-" + cell(G::kEndHour, r) + ":" +
+           minute(G::kEndMinute, r) + " zone " + cell(G::kZone, r) + " at " +
+           cell(G::kBreathingRate, r) + " m³/day";
+  return out;
 }
 
 // Whether the scenario's models read this input.

@@ -48,7 +48,7 @@ CompareWindow::CompareWindow(QWidget *parent, std::string programDirectory)
 
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("scenarioList"));
-  list_->setMaximumHeight(110);
+  list_->setMaximumHeight(90);
   addButton_ = Button(this, tr("&Add Scenarios..."), "addButton");
   removeButton_ = Button(this, tr("&Remove"), "removeButton");
   compareButton_ = Button(this, tr("&Compare"), "compareButton");
@@ -75,7 +75,7 @@ CompareWindow::CompareWindow(QWidget *parent, std::string programDirectory)
   chart_ = new QChartView(new QChart, this);
   chart_->setObjectName(QStringLiteral("plot"));
   chart_->setRenderHint(QPainter::Antialiasing);
-  chart_->setMinimumHeight(260);
+  chart_->setMinimumHeight(240);
 
   auto *tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));
@@ -84,8 +84,8 @@ CompareWindow::CompareWindow(QWidget *parent, std::string programDirectory)
   auto *split = new QSplitter(Qt::Vertical, this);
   split->addWidget(tabs);
   split->addWidget(chart_);
-  split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 1);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
 
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("statusLabel"));
@@ -199,14 +199,15 @@ void CompareWindow::Compare() {
 void CompareWindow::Show(Comparison comparison) {
   result_ = std::move(comparison);
   FillStudyTable(resultsTable_, ComparisonResultsTable(*result_));
-  FillStudyTable(inputsTable_, ComparisonInputsTable(*result_));
+  FillStudyTable(inputsTable_, ComparisonInputsTable(*result_), false);
   Plot();
   QStringList problems;
   for (const ComparedScenario &s : result_->scenarios)
     if (!s.run.ok || !s.run.problem.empty())
       problems << tr("%1: %2").arg(Text(s.label), Text(s.run.problem));
-  QString text = tr("%n input(s) differ between the scenarios.", nullptr,
-                    static_cast<int>(result_->differences.size()));
+  const std::size_t n = result_->differences.size();
+  QString text = n == 1 ? tr("1 input differs between the scenarios.")
+                        : tr("%1 inputs differ between the scenarios.").arg(n);
   if (result_->differences.empty()) text = tr("The scenarios' inputs are the same.");
   if (!problems.isEmpty())
     text += QLatin1Char(' ') + tr("Without results: ") + problems.join(QStringLiteral("; "));
@@ -216,12 +217,12 @@ void CompareWindow::Show(Comparison comparison) {
 
 void CompareWindow::Plot() {
   auto *chart = new QChart;
-  chart->setTitle(tr("Concentration at the person"));
+  chart->setTitle(tr("Concentration at the person (mg/m³)"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   auto *x = new QValueAxis;
   x->setTitleText(tr("Time (days)"));
   auto *y = new QValueAxis;
-  y->setTitleText(tr("Concentration (mg/m³)"));
+  y->setTitleText(tr("mg/m³"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   double xMax = 0, yMax = 0;
@@ -247,6 +248,7 @@ void CompareWindow::Plot() {
   x->setRange(0, xMax > 0 ? xMax : 1);
   y->setRange(0, yMax > 0 ? yMax * 1.05 : 1);
   x->applyNiceNumbers();
+  y->applyNiceNumbers();
   QChart *old = chart_->chart();
   chart_->setChart(chart);
   delete old;

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
-void FillStudyTable(QTableWidget *widget, const lumo::comparison::Table &table) {
+void FillStudyTable(QTableWidget *widget, const lumo::comparison::Table &table, bool numbersRight) {
   widget->clear();
   widget->setColumnCount(static_cast<int>(table.header.size()));
   widget->setRowCount(static_cast<int>(table.rows.size()));
@@ -18,14 +18,17 @@ void FillStudyTable(QTableWidget *widget, const lumo::comparison::Table &table) 
       const auto &cell = row[static_cast<std::size_t>(c)];
       auto *item = new QTableWidgetItem(QString::fromStdString(cell.text));
       item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-      if (cell.number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (cell.number && numbersRight) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       item->setToolTip(QString::fromStdString(cell.text));
       widget->setItem(r, c, item);
     }
   }
+  // Compact rows; long texts (schedules, activity patterns) are cut at a
+  // readable width and shown whole in their tooltips.
+  widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 8);
   widget->resizeColumnsToContents();
   for (int c = 0; c < widget->columnCount(); ++c)
-    widget->setColumnWidth(c, std::min(widget->columnWidth(c), 360));
+    widget->setColumnWidth(c, std::min(widget->columnWidth(c), 260));
 }
 
 std::thread RunInBackground(QObject *owner, std::function<void()> work,

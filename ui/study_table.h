@@ -11,8 +11,10 @@
 class QObject;
 class QTableWidget;
 
-// The header, then the cells' texts, numbers aligned right; read-only.
-void FillStudyTable(QTableWidget *widget, const lumo::comparison::Table &table);
+// The header, then the cells' texts (numbers aligned right when
+// `numbersRight`); read-only.
+void FillStudyTable(QTableWidget *widget, const lumo::comparison::Table &table,
+                    bool numbersRight = true);
 
 // Runs `work` on a thread of its own and then `done` on `owner`'s thread
 // (not at all when `owner` has gone by then). The owner joins the returned

@@ -136,11 +136,13 @@ SweepWindow::SweepWindow(QWidget *parent, const lumo::TLumoState &scenario,
   plotTop->addStretch(1);
   plotLayout->addLayout(plotTop);
   plotLayout->addWidget(chart_, 1);
-  auto *split = new QSplitter(Qt::Horizontal, this);
+  auto *split = new QSplitter(Qt::Vertical, this);
   split->addWidget(table_);
   split->addWidget(plotBox);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 2);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  chart_->setMinimumHeight(280);
+  split->setSizes({240, 340});
 
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("statusLabel"));
@@ -232,7 +234,7 @@ void SweepWindow::Run() {
   stop_ = false;
   busy_ = true;
   UpdateButtons();
-  status_->setText(tr("Running %n value(s)...", nullptr, static_cast<int>(request.values.size())));
+  status_->setText(tr("Running %1 values...").arg(request.values.size()));
   auto points = std::make_shared<std::vector<SweepPoint>>();
   const lumo::TLumoState *scenario = scenario_.get();
   SweepOptions options;
@@ -244,13 +246,25 @@ void SweepWindow::Run() {
         request_ = request;
         points_ = std::move(*points);
         FillStudyTable(table_, SweepTable(request_, points_));
+        // A value without results: its row says why (the last column, and
+        // the tooltip of every cell), and so does the status line.
         std::size_t failed = 0;
-        for (const SweepPoint &p : points_) failed += !p.ok;
-        status_->setText(failed == 0
-                             ? tr("%n value(s) run.", nullptr, static_cast<int>(points_.size()))
-                             : tr("%1 of %2 values have no results; their rows say why.")
-                                   .arg(failed)
-                                   .arg(points_.size()));
+        QString first;
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+          if (points_[i].ok) continue;
+          if (++failed == 1)
+            first = tr("%1: %2").arg(points_[i].requested, 0, 'g', 6).arg(Text(points_[i].problem));
+          for (int c = 0; c < table_->columnCount(); ++c)
+            if (QTableWidgetItem *item = table_->item(static_cast<int>(i), c)) {
+              item->setToolTip(Text(points_[i].problem));
+              item->setForeground(Qt::darkRed);
+            }
+        }
+        status_->setText(failed == 0 ? tr("%1 values run.").arg(points_.size())
+                                     : tr("%1 of %2 values have no results. %3")
+                                           .arg(failed)
+                                           .arg(points_.size())
+                                           .arg(first));
         Plot();
         UpdateButtons();
       });
@@ -301,7 +315,9 @@ void SweepWindow::Plot() {
       x1 += 0.5;
     }
     x->setRange(x0, x1);
+    x->applyNiceNumbers();
     y->setRange(0, y1 > 0 ? y1 * 1.05 : 1);
+    y->applyNiceNumbers();
   }
   QChart *old = chart_->chart();
   chart_->setChart(chart);

@@ -27,6 +27,16 @@ Cell Number(double v, std::string text = {}) {
   return {std::move(text), v};
 }
 
+// A cell holds at most 32,767 characters; a longer text (the painting
+// schedule of a long job) is cut at a character boundary and marked.
+std::string CellText(const std::string &text) {
+  constexpr std::size_t kMax = 32767 - 3;
+  if (text.size() <= kMax) return text;
+  std::size_t end = kMax;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end) + "...";
+}
+
 // Writes the sheets into `file`; the libxlsxwriter error, or LXW_NO_ERROR.
 lxw_error WriteFile(const std::string &file, const std::vector<Sheet> &sheets) {
   lxw_workbook *book = workbook_new(file.c_str());
@@ -59,7 +69,7 @@ lxw_error WriteFile(const std::string &file, const std::vector<Sheet> &sheets) {
         if (cell.number && std::isfinite(*cell.number))
           keep(worksheet_write_number(ws, row, col, *cell.number, nullptr));
         else if (!cell.text.empty())
-          keep(worksheet_write_string(ws, row, col, cell.text.c_str(), nullptr));
+          keep(worksheet_write_string(ws, row, col, CellText(cell.text).c_str(), nullptr));
         if (c < widths.size())
           widths[c] = std::max(widths[c], std::min<std::size_t>(cell.text.size(), 60));
       }

@@ -40,7 +40,9 @@ TEST(Workbook, SheetsHoldNumbersAsNumbersAndTextsAsStrings) {
   t.header = {"Name", "Value", "Unit"};
   t.rows = {{{"LADD", {}}, {"1.64E-001", 0.1642}, {"mg/kg/day", {}}},
             {{"Volume", {}}, {"12,000", 12000.0}, {"ft³", {}}},
-            {{"Refused", {}}, {"", {}}, {"no results", {}}}};
+            {{"Refused", {}}, {"", {}}, {"no results", {}}},
+            // Longer than a cell holds: cut, not a workbook refused.
+            {{std::string(40000, 'x'), {}}, {"", {}}, {"", {}}}};
   ConcentrationSeries series;
   series.days = {0, 0.5};
   series.outdoor = {0, 0};
@@ -58,6 +60,7 @@ TEST(Workbook, SheetsHoldNumbersAsNumbersAndTextsAsStrings) {
   EXPECT_EQ(sheet1.find("r=\"B4\""), std::string::npos);
   EXPECT_NE(sheet1.find("<c r=\"A2\" t=\"s\">"), std::string::npos);  // a string
   const std::string strings = Member(path, "xl/sharedStrings.xml");
+  EXPECT_NE(strings.find(std::string(32764, 'x') + "..."), std::string::npos);
   for (const char *text : {"LADD", "mg/kg/day", "ft³", "no results"})
     EXPECT_NE(strings.find(text), std::string::npos) << text;
 

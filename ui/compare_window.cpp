@@ -91,8 +91,8 @@ CompareWindow::CompareWindow(QWidget *parent, std::string programDirectory)
   status_->setObjectName(QStringLiteral("statusLabel"));
   status_->setWordWrap(true);
   status_->setText(
-      tr("Add two or more scenarios, then Compare. Scenarios are run as they are "
-         "saved; nothing is written beside them."));
+      tr("Add two or more scenarios, then Compare. Saved scenarios are run as saved, the "
+         "current one as it was when this window opened; nothing is written beside them."));
 
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(top);

@@ -147,6 +147,9 @@ SweepWindow::SweepWindow(QWidget *parent, const lumo::TLumoState &scenario,
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("statusLabel"));
   status_->setWordWrap(true);
+  status_->setText(
+      tr("The sweep runs the scenario as it was when this window opened; the "
+         "scenario itself is not changed."));
 
   auto *layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "input_captions.h"
 #include "result_tables.h"
 #include "results_provenance.h"
 #include "sample_scenarios.h"
@@ -70,6 +71,40 @@ TEST(DifferingInputs, ValuesTheModelDoesNotUseAreNotDifferences) {
   EXPECT_FALSE(area->values[0].has_value());  // not used without sinks
   EXPECT_TRUE(area->values[1].has_value());
   EXPECT_EQ(area->caption, "Sink area, zone 1 carpet");
+}
+
+TEST(ScenarioInputs, EveryInputHasItsCaptionAndTablesReadAsTimes) {
+  auto s = Startup([](LumoTransfer &t) { t.SetSink(SinkModelType::Reversible); });
+  for (const InputValue &v : ScenarioInputs(*s))
+    if (v.name != "Gender") {  // "Gender" is its own caption
+      EXPECT_NE(v.caption, v.name) << v.name;
+    }
+  for (const VariableInput &in : VariableInputs())
+    EXPECT_NE(InputCaption(in.name), in.name) << in.name;
+  const auto inputs = ScenarioInputs(*s);
+  const auto schedule = std::find_if(inputs.begin(), inputs.end(),
+                                     [](auto &v) { return v.name == "PaintingSchedule"; });
+  ASSERT_NE(schedule, inputs.end());
+  const PaintDurationGrid &g = s->PaintDurationGrid();
+  ASSERT_GT(g.Rows(), 0);
+  // "3 periods: Mon 9:00-15:51 zone 1 at 27.50 m³/day; ..."
+  EXPECT_EQ(schedule->text.rfind(std::to_string(g.Rows()) + " periods: Mon 9:00-", 0), 0u)
+      << schedule->text;
+  const auto weekday = std::find_if(inputs.begin(), inputs.end(),
+                                    [](auto &v) { return v.name == "WeekDayPattern"; });
+  ASSERT_NE(weekday, inputs.end());
+  EXPECT_EQ(weekday->text.rfind("00:00 ", 0), 0u) << weekday->text;
+}
+
+TEST(TableText, ColumnsLineUpWhateverTheCharacters) {
+  Table t;
+  t.header = {"Input", "Unit", "1."};
+  t.rows = {{{"Building volume", {}}, {"ft³", {}}, {"12,000", 12000.0}},
+            {{"Body weight", {}}, {"kg", {}}, {"71.8", 71.8}}};
+  EXPECT_EQ(TableText(t),
+            "  Input            Unit  1.\n"
+            "  Building volume  ft³   12,000\n"
+            "  Body weight      kg    71.8\n");
 }
 
 TEST(ParseSweep, RangesAndLists) {
@@ -138,6 +173,19 @@ TEST(RunSweep, EachValueAsTheDialogAppliesItRefusalsInTheirRows) {
   const Table t = SweepTable(request, points);
   EXPECT_EQ(t.rows[1].back().text, points[1].problem);
   EXPECT_EQ(t.rows[0][2].number, points[0].results[0]);
+}
+
+TEST(RunSweep, AStoppedSweepSaysWhichValuesDidNotRun) {
+  const EngineRuns engine(REAL_ENGINE_DIR);
+  auto base = Startup();
+  const std::atomic<bool> stop{true};
+  const auto points = RunSweep(*base, ParseSweep("BodyWeight=50:90:5"), engine,
+                               {.threads = 1, .stop = &stop, .progress = {}});
+  ASSERT_EQ(points.size(), 5u);
+  for (const SweepPoint &p : points) {
+    EXPECT_FALSE(p.ok);
+    EXPECT_EQ(p.problem, "Stopped before it ran.");
+  }
 }
 
 TEST(CompareScenarios, StoredResultsRunsAndSeries) {

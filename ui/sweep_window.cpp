@@ -197,11 +197,13 @@ void SweepWindow::InputChanged() {
   if (const auto why = lumo::VariationRefusal(scenario_->ScenarioRecord, *in))
     text += QLatin1Char(' ') + Text(*why);
   current_->setText(text);
-  // A range around the scenario's own value to start from.
-  if (std::isfinite(value) && value != 0) {
-    from_->setText(QString::number(value / 2, 'g', 6));
-    to_->setText(QString::number(value * 2, 'g', 6));
-  }
+  // A range around the scenario's own value to start from, within the
+  // field's limits; the limits themselves for a value of 0.
+  const bool around = std::isfinite(value) && value != 0;
+  from_->setText(
+      QString::number(around ? std::max(value / 2, in->limits.Min) : in->limits.Min, 'g', 6));
+  to_->setText(
+      QString::number(around ? std::min(value * 2, in->limits.Max) : in->limits.Max, 'g', 6));
 }
 
 void SweepWindow::UpdateButtons() {

@@ -149,6 +149,25 @@ TEST_F(InstalledWindow, OpenRecentReopensAFileAndTheLastFolderIsRemembered) {
   EXPECT_EQ(MenuAction(recent, saved), nullptr);
 }
 
+TEST_F(InstalledWindow, AFileNamedOnTheCommandLineIsOpenedByItsFullPath) {
+  const QString folder = home + QStringLiteral("/work");
+  QDir().mkpath(folder);
+  Record().RunLength = 9;
+  chosenFile = folder + QStringLiteral("/named.vkx");
+  Click("btnSave");
+  Open();
+  // `lumo named.vkx` run in that folder.
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(folder);
+  const bool opened = window->OpenScenarioFile(QStringLiteral("named.vkx"));
+  QDir::setCurrent(before);
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(Record().RunLength, 9);
+  // Its CSV and Save go beside it, wherever the program was started from.
+  EXPECT_EQ(QString::fromStdString(Record().ScenarioFileName.Text()), chosenFile);
+  EXPECT_EQ(window->RecentFiles(), QStringList{chosenFile});
+}
+
 TEST_F(InstalledWindow, TheAboutBoxSaysWhereEachFileIs) {
   QStringList lines;
   onDialog = [&lines](QDialog &d) {

@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM ?= offscreen
 export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test test-main test-asan bench run screenshots format fuzz clean
+.PHONY: all deps configure build test test-main test-asan bench run screenshots format fuzz clean package install
 
 all: build
 
@@ -61,6 +61,14 @@ run: build
 	else \
 	  $(BUILD)/bin/lumo-run --default; \
 	fi
+
+# The Debian package in $(BUILD)/package; `make install PREFIX=/opt/lumo`.
+PREFIX ?=
+package: build
+	cmake --build $(BUILD) --target package
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 screenshots: build
 	cmake --build $(BUILD) --target screenshots

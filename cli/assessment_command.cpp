@@ -31,6 +31,10 @@ namespace lumo::cli {
 
 namespace {
 
+platform::ProgramLayout LayoutOf(const AssessmentCommandIo &io) {
+  return io.layout ? *io.layout : platform::LayoutInOneFolder(io.programDirectory);
+}
+
 bool Write(std::FILE *f, const std::string &text) {
   return std::fputs(text.c_str(), f) >= 0;
 }
@@ -116,7 +120,7 @@ int RunAssessmentBatch(const CommandLine &command, const AssessmentCommandIo &io
   }
   std::unique_ptr<EngineRuns> engine;
   try {
-    engine = std::make_unique<EngineRuns>(io.programDirectory);
+    engine = std::make_unique<EngineRuns>(LayoutOf(io).engineDirectory);
   } catch (const std::exception &e) {
     return fail(e.what());
   }
@@ -134,10 +138,10 @@ int RunAssessmentBatch(const CommandLine &command, const AssessmentCommandIo &io
     one.heading.distributionFile = command.monteCarlo;
     one.heading.version = LUMO_PROGRAM_VERSION;
     one.heading.seedChosen = !assessment.seed;
-    auto scenario = std::make_unique<LumoTransfer>(io.programDirectory);
+    auto scenario = std::make_unique<LumoTransfer>(LayoutOf(io));
     try {
       if (name.empty()) {
-        TFileChemical chemicals(io.programDirectory + platform::PathSeparator() + "Chems.dat");
+        TFileChemical chemicals(LayoutOf(io).ChemicalListToRead());
         SetStartupScenario(*scenario, chemicals);
         one.heading.scenario = scenario->ScenarioRecord.ScenarioFileName.Text();
       } else {
@@ -186,11 +190,11 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
     return fail(e.what());
   }
 
-  auto scenario = std::make_unique<LumoTransfer>(io.programDirectory);
+  auto scenario = std::make_unique<LumoTransfer>(LayoutOf(io));
   std::string scenarioName;
   try {
     if (command.useDefault) {
-      TFileChemical chemicals(io.programDirectory + platform::PathSeparator() + "Chems.dat");
+      TFileChemical chemicals(LayoutOf(io).ChemicalListToRead());
       SetStartupScenario(*scenario, chemicals);
       scenarioName = scenario->ScenarioRecord.ScenarioFileName.Text();
     } else {
@@ -243,7 +247,7 @@ int RunAssessmentCommand(const CommandLine &command, const AssessmentCommandIo &
 
   prob::AssessmentRun run;
   try {
-    const EngineRuns engine(io.programDirectory);
+    const EngineRuns engine(LayoutOf(io).engineDirectory);
     options.threads = static_cast<unsigned>(command.threads);
     options.stop = io.interrupted;
     options.progress = io.progress;

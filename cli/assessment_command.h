@@ -14,11 +14,15 @@
 #include "assessment_report.h"
 #include "assessment_run.h"
 #include "command_line.h"
+#include "program_layout.h"
 
 namespace lumo::cli {
 
 struct AssessmentCommandIo {
   std::string programDirectory;                    // the engine library and Chems.dat
+  // When given, where the engine, the chemical list and the start-up
+  // scenario are instead (program_layout.h).
+  const platform::ProgramLayout *layout = nullptr;
   const std::atomic<bool> *interrupted = nullptr;  // Ctrl+C: stop, report what was done
   std::function<void(std::size_t done, std::size_t total)> progress;
   std::function<void()> runEnded;  // the cases have run (or stopped): before any output

@@ -70,9 +70,11 @@ class Owner : public RunNotifications {
 
 BatchRun::BatchRun(std::string programDirectory, const std::atomic<bool> &interrupted,
                    std::function<void(int)> progress)
-    : programDirectory_(std::move(programDirectory)),
-      interrupted_(interrupted),
-      progress_(std::move(progress)) {}
+    : BatchRun(platform::LayoutInOneFolder(programDirectory), interrupted, std::move(progress)) {}
+
+BatchRun::BatchRun(platform::ProgramLayout layout, const std::atomic<bool> &interrupted,
+                   std::function<void(int)> progress)
+    : layout_(std::move(layout)), interrupted_(interrupted), progress_(std::move(progress)) {}
 
 ScenarioOutcome BatchRun::Execute(LumoTransfer &scenario, ScenarioOutcome outcome) {
   outcome.chemical = scenario.ScenarioRecord.ChemicalName.Text();
@@ -123,11 +125,11 @@ ScenarioOutcome BatchRun::Execute(LumoTransfer &scenario, ScenarioOutcome outcom
 }
 
 ScenarioOutcome BatchRun::RunStartupScenario() {
-  auto scenario = std::make_unique<LumoTransfer>(programDirectory_);
+  auto scenario = std::make_unique<LumoTransfer>(layout_);
   ScenarioOutcome outcome;
   outcome.startup = true;
-  outcome.scenario = programDirectory_ + platform::PathSeparator() + "lumo.vkx";
-  TFileChemical chemicals(programDirectory_ + platform::PathSeparator() + "Chems.dat");
+  outcome.scenario = layout_.StartupScenario();
+  TFileChemical chemicals(layout_.ChemicalListToRead());
   try {
     SetStartupScenario(*scenario, chemicals);
   } catch (const std::exception &e) {
@@ -139,7 +141,7 @@ ScenarioOutcome BatchRun::RunStartupScenario() {
 }
 
 ScenarioOutcome BatchRun::RunScenarioFile(const std::string &path) {
-  auto scenario = std::make_unique<LumoTransfer>(programDirectory_);
+  auto scenario = std::make_unique<LumoTransfer>(layout_);
   ScenarioOutcome outcome;
   outcome.scenario = path;
   try {

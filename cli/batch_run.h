@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "program_layout.h"
+
 namespace lumo {
 class LumoTransfer;
 }
@@ -36,6 +38,10 @@ class BatchRun {
   // worker's thread).
   BatchRun(std::string programDirectory, const std::atomic<bool> &interrupted,
            std::function<void(int)> progress = {});
+  // The engine, the chemical list, the diagnostic files and the start-up
+  // scenario where `layout` puts them.
+  BatchRun(platform::ProgramLayout layout, const std::atomic<bool> &interrupted,
+           std::function<void(int)> progress = {});
 
   ScenarioOutcome RunStartupScenario();
   ScenarioOutcome RunScenarioFile(const std::string &path);
@@ -43,7 +49,7 @@ class BatchRun {
  private:
   ScenarioOutcome Execute(LumoTransfer &scenario, ScenarioOutcome outcome);
 
-  std::string programDirectory_;
+  platform::ProgramLayout layout_;
   const std::atomic<bool> &interrupted_;
   std::function<void(int)> progress_;
 };

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#ifndef LUMO_PROGRAM_VERSION
+#define LUMO_PROGRAM_VERSION "unknown"
+#endif
+
 namespace lumo::cli {
 
 namespace {
@@ -19,8 +23,8 @@ const char *const kFooter = R"(
                 beside it. The scenario runs with its own values and the painting
                 schedule as saved.
   --default     Runs the program's start-up scenario: the factory defaults with the
-                chemical TMPD-MIB from the chemical list Chems.dat in the program's
-                folder. Scenario files named as well run after it.
+                chemical TMPD-MIB from the chemical list Chems.dat (see --paths).
+                Scenario files named as well run after it.
   --json        Prints the results as JSON: for plain runs an array, one object per
                 scenario: "scenario" (the file), "chemical", "molecularWeight",
                 "results" (LADD, ADD, LADC, ADC, Cpeak, SingleEventDose, APDR,
@@ -70,10 +74,16 @@ digits, e.g. 1.23E-004); the five concentrations are also given in ppm
 (24.453 x mg/m3 / molecular weight).
 
 Files written by plain runs: the concentration time series beside each scenario
-(its name with the extension replaced by ".CSV"; for --default, lumo.CSV in the
-program's folder) and the diagnostic files emission.csv and xferlumo32.txt in
-the program's folder. The engine library liblumo32.so is loaded from the
-program's folder only.
+(its name with the extension replaced by ".CSV"; for --default, lumo.CSV beside
+the start-up scenario lumo.vkx) and the diagnostic files emission.csv and
+xferlumo32.txt. Run from its build folder the program keeps everything in its
+own folder while it can write there; installed, it never writes into its
+installation: the chemical list is the user's copy in ~/.local/share/lumo, the
+diagnostic files go to ~/.local/state/lumo and the start-up scenario to the
+documents folder (XDG_DATA_HOME, XDG_STATE_HOME and user-dirs.dirs are
+followed). --paths prints each location. The engine library liblumo32.so is
+loaded by its full path only, from the program's folder or, installed, from
+the program's private library folder.
 
 While running on a terminal a progress bar is shown on standard error. Ctrl+C
 stops the current run as the program's Stop button does (its CSV keeps the rows
@@ -95,6 +105,10 @@ struct Parser {
 
   Parser() {
     app.set_help_flag("-h,--help", "Shows this text.");
+    app.add_flag("--version", c.version, "Prints the program's name and version.");
+    app.add_flag("--paths", c.paths,
+                 "Prints where the engine, the data, the chemical list, the start-up scenario, "
+                 "the diagnostic files and the settings are.");
     app.add_flag("--json", c.json, "Prints the results as JSON.");
     app.add_flag("--default", c.useDefault, "Runs the start-up scenario.");
     app.add_option("--monte-carlo", c.monteCarlo,
@@ -144,6 +158,7 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args) {
     return p.c;
   }
   CommandLine &c = p.c;
+  if (c.version || c.paths) return c;  // nothing else is run
   if (!p.shardText.empty()) {
     unsigned long k = 0, n = 0;
     char tail = 0;
@@ -201,6 +216,10 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args) {
               " belongs to an assessment: add --monte-carlo DIST.json";
   }
   return c;
+}
+
+std::string VersionText() {
+  return std::string("lumo-run ") + LUMO_PROGRAM_VERSION + "\n";
 }
 
 std::string UsageText() {

@@ -9,6 +9,8 @@ namespace lumo::cli {
 
 struct CommandLine {
   bool help = false;
+  bool version = false;  // --version
+  bool paths = false;    // --paths: where the program's files are
   bool json = false;
   bool useDefault = false;         // --default: the start-up scenario
   std::vector<std::string> files;  // scenario files, in order
@@ -35,5 +37,7 @@ CommandLine ParseCommandLine(const std::vector<std::string> &args);
 
 // The --help text.
 std::string UsageText();
+// The --version text: "lumo-run 1.0.0" and a line end.
+std::string VersionText();
 
 }  // namespace lumo::cli

@@ -13,6 +13,7 @@
 #include "command_line.h"
 #include "comparison_command.h"
 #include "platform.h"
+#include "program_layout.h"
 #include "progress_bar.h"
 #include "result_report.h"
 
@@ -41,10 +42,23 @@ int main(int argc, char **argv) {
     std::fputs(UsageText().c_str(), stdout);
     return 0;
   }
+  if (cmd.version) {
+    std::fputs(VersionText().c_str(), stdout);
+    return 0;
+  }
+  const lumo::platform::ProgramLayout &layout = lumo::platform::RunningProgramLayout();
+  if (cmd.paths) {
+    for (const std::string &line : lumo::platform::DescribeLayout(layout))
+      std::printf("%s\n", line.c_str());
+    return 0;
+  }
   if (!cmd.error.empty()) {
     std::fprintf(stderr, "lumo-run: %s\n", cmd.error.c_str());
     return 2;
   }
+  // A failure here shows again, naming the file, where the file is needed.
+  for (const std::string &problem : lumo::platform::PrepareUserFolders(layout))
+    std::fprintf(stderr, "lumo-run: %s\n", problem.c_str());
   CatchInterrupt();
 
   ProgressBar bar(stderr, ::isatty(STDERR_FILENO) == 1);
@@ -66,7 +80,7 @@ int main(int argc, char **argv) {
   }
   if (!cmd.monteCarlo.empty()) {
     AssessmentCommandIo io;
-    io.programDirectory = lumo::platform::ExecutableDirectory();
+    io.layout = &layout;
     io.interrupted = &interrupted;
     // The bar appears once the cases run, and goes before anything is printed.
     io.progress = [&bar,
@@ -79,8 +93,7 @@ int main(int argc, char **argv) {
     io.runEnded = [&bar] { bar.End(); };
     return RunAssessmentCommand(cmd, io);
   }
-  BatchRun batch(lumo::platform::ExecutableDirectory(), interrupted,
-                 [&bar](int percent) { bar.Update(percent); });
+  BatchRun batch(layout, interrupted, [&bar](int percent) { bar.Update(percent); });
 
   std::vector<ScenarioOutcome> outcomes;
   auto run = [&](const std::string &label, auto &&how) {

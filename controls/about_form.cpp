@@ -37,6 +37,12 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent) {
          "Questions and comments: the LUMO developers, through the address\n"
          "given with your copy of the program."));
 
+  lblFiles_ = new QLabel(this);
+  lblFiles_->setObjectName(QStringLiteral("lblFiles"));
+  lblFiles_->setWordWrap(true);
+  lblFiles_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblFiles_->hide();
+
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
   auto *btnPrint = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
@@ -50,6 +56,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent) {
   layout->addWidget(lblVersion_);
   layout->addSpacing(8);
   layout->addWidget(lblContact_);
+  layout->addWidget(lblFiles_);
   layout->addStretch(1);
   layout->addWidget(buttons);
   ShowVersion();
@@ -67,7 +74,16 @@ void TfrmAbout::showEvent(QShowEvent *event) {
 }
 
 QStringList TfrmAbout::Lines() const {
-  return QStringList{lblVersion_->text(), QString()} + lblContact_->text().split(u'\n');
+  QStringList lines =
+      QStringList{lblVersion_->text(), QString()} + lblContact_->text().split(u'\n');
+  if (!lblFiles_->text().isEmpty()) lines << QString() << lblFiles_->text().split(u'\n');
+  return lines;
+}
+
+void TfrmAbout::SetFileLocations(const QStringList &lines) {
+  lblFiles_->setText(lines.isEmpty() ? QString()
+                                     : tr("Where your files are:") + u'\n' + lines.join(u'\n'));
+  lblFiles_->setVisible(!lines.isEmpty());
 }
 
 void TfrmAbout::Print() {

@@ -1,6 +1,6 @@
 // TfrmAbout: the "About LUMO" box: the program's name and version, read
 // from its own version block when the box is shown, and who to contact;
-// OK and Print.
+// where the program's files are; OK and Print.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +15,9 @@ class TfrmAbout : public QDialog {
 
   // The lines the box shows and prints.
   QStringList Lines() const;
+  // Where each of the program's files is, one line each, shown under
+  // "Where your files are".
+  void SetFileLocations(const QStringList &lines);
   void Print();
 
  protected:
@@ -26,4 +29,5 @@ class TfrmAbout : public QDialog {
   QLabel *lblProductName_;
   QLabel *lblVersion_;
   QLabel *lblContact_;
+  QLabel *lblFiles_;
 };

@@ -1,6 +1,7 @@
 #include "help_files.h"
 
 #include "platform.h"
+#include "program_layout.h"
 
 namespace lumo::controls {
 namespace {
@@ -71,7 +72,7 @@ QString HelpFileEntry(int tag) {
 }
 
 QString HelpFilePath(int tag) {
-  return QString::fromStdString(lumo::platform::ExecutableDirectory()) +
+  return QString::fromStdString(lumo::platform::RunningProgramLayout().dataDirectory) +
          QChar::fromLatin1(lumo::platform::PathSeparator()) + HelpFileEntry(tag);
 }
 

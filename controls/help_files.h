@@ -14,8 +14,9 @@ constexpr int kHelpFileCount = 51;
 // example "help/Chemicals.kbn"); empty for a tag outside the table.
 QString HelpFileEntry(int tag);
 
-// The full path a help button with `tag` opens: the program's directory and
-// the entry joined by the path separator.
+// The full path a help button with `tag` opens: the program's data folder
+// (its own folder in the build tree, share/lumo installed) and the entry
+// joined by the path separator.
 QString HelpFilePath(int tag);
 
 }  // namespace lumo::controls

@@ -18,7 +18,7 @@ void SetStartupScenario(LumoTransfer &scenario, const TFileChemical &chemicals) 
   s.WeekEndPattern = scenario.GetWeekEndActivityPattern();
   scenario.SetPaintDurationGrid();
   scenario.CalcSinkAreas();
-  s.ScenarioFileName.SetText(scenario.ProgramDirectory() + platform::PathSeparator() + "lumo.vkx");
+  s.ScenarioFileName.SetText(scenario.StartupScenarioName());
   s.ChemicalName.SetText(chemical.name);
   s.MolecularWeight = chemical.molecularWeight;
   s.VaporPressure = chemical.vaporPressure;

@@ -1,7 +1,7 @@
 // The scenario the program starts with: the factory defaults, the default
 // activity patterns, the painting schedule and sink areas built from them,
 // the default chemical from the chemical list, and the default scenario file
-// "lumo.vkx" in the program's directory.
+// "lumo.vkx" in the scenario's start-up folder (LumoTransfer::StartupScenarioName).
 #pragma once
 
 #include <string>

@@ -18,7 +18,7 @@ void RefuseUnwritable(const std::string &path, const char *what, const char *rem
 }  // namespace
 
 std::string LumoTransfer::DumpFileName() const {
-  return programDirectory_ + platform::PathSeparator() + "xferlumo32.txt";
+  return diagnosticsDirectory_ + platform::PathSeparator() + "xferlumo32.txt";
 }
 
 std::string LumoTransfer::ConcentrationFileName() {
@@ -27,7 +27,7 @@ std::string LumoTransfer::ConcentrationFileName() {
 
 void LumoTransfer::FillTransferRecord() {
   EngineAssembly assembly = AssembleEngineRecord(ScenarioRecord, PaintDurationGrid());
-  platform::ReplaceFileContents(programDirectory_ + platform::PathSeparator() + "emission.csv",
+  platform::ReplaceFileContents(diagnosticsDirectory_ + platform::PathSeparator() + "emission.csv",
                                 assembly.emissionDump);
   inputs_ = std::move(assembly.inputs);
   record_ = BindRecord(inputs_);
@@ -48,7 +48,9 @@ RunId LumoTransfer::ExecuteLUMO(RunNotifications &owner, std::string *error) {
   RefuseUnwritable(csv, "the concentration file",
                    "It is written beside the scenario file: save the scenario in a folder you "
                    "can write to.");
-  RefuseUnwritable(DumpFileName(), "the input dump", "The program's folder must be writable.");
+  RefuseUnwritable(DumpFileName(), "the input dump",
+                   "Its folder (the program's, or the user's state folder for an installed "
+                   "program) must be writable.");
   RunId run = worker_.Start(SnapshotRecord(record_, DumpFileName(), csv), owner, error);
   if (run != 0) runInputs_ = inputs;
   return run;

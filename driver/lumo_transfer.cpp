@@ -2,14 +2,21 @@
 #include "lumo_transfer.h"
 
 #include "platform.h"
+#include "program_layout.h"
 #include "zone_air.h"
 
 namespace lumo {
 
-LumoTransfer::LumoTransfer() : LumoTransfer(platform::ExecutableDirectory()) {}
+LumoTransfer::LumoTransfer() : LumoTransfer(platform::RunningProgramLayout()) {}
 
 LumoTransfer::LumoTransfer(std::string programDirectory)
-    : programDirectory_(std::move(programDirectory)), worker_(programDirectory_) {}
+    : LumoTransfer(platform::LayoutInOneFolder(programDirectory)) {}
+
+LumoTransfer::LumoTransfer(const platform::ProgramLayout &layout)
+    : programDirectory_(layout.engineDirectory),
+      diagnosticsDirectory_(layout.diagnosticsDirectory),
+      startupScenario_(layout.StartupScenario()),
+      worker_(programDirectory_) {}
 
 LumoTransfer::~LumoTransfer() = default;
 

@@ -13,6 +13,7 @@
 #include "engine_run_inputs.h"
 #include "lumo32.h"
 #include "lumo_state.h"
+#include "program_layout.h"
 #include "run_notifications.h"
 #include "xfer_thread.h"
 #include "zone_air.h"
@@ -26,13 +27,22 @@ class LumoTransfer : public TLumoState {
   static constexpr double kHoursPerDay = ::lumo::kHoursPerDay;
 
   // `programDirectory` is where the engine library is loaded from and where
-  // the two diagnostic files ("emission.csv", "xferlumo32.txt") are written;
-  // by default the running program's own folder.
+  // the two diagnostic files ("emission.csv", "xferlumo32.txt") and the
+  // start-up scenario go; by default the running program's layout
+  // (program_layout.h).
   LumoTransfer();
   explicit LumoTransfer(std::string programDirectory);
+  // The engine from the layout's engine folder, the diagnostic files in its
+  // diagnostics folder, the start-up scenario in its scenario folder.
+  explicit LumoTransfer(const platform::ProgramLayout &layout);
   ~LumoTransfer() override;
 
+  // The folder the engine library is loaded from.
   const std::string &ProgramDirectory() const { return programDirectory_; }
+  // Where "emission.csv" and "xferlumo32.txt" are written.
+  const std::string &DiagnosticsDirectory() const { return diagnosticsDirectory_; }
+  // The start-up scenario's file name (not read; its CSV goes beside it).
+  const std::string &StartupScenarioName() const { return startupScenario_; }
 
   // 1 when more than 99 % of the building is painted, otherwise 2.
   std::int32_t NumZones() const;
@@ -75,6 +85,8 @@ class LumoTransfer : public TLumoState {
 
  private:
   std::string programDirectory_;
+  std::string diagnosticsDirectory_;
+  std::string startupScenario_;
   EngineRunInputs inputs_;
   TransferRecord record_{};      // bound to inputs_
   std::uint32_t runInputs_ = 0;  // checksum of the inputs of the newest run

@@ -31,6 +31,7 @@
 #include "lumo_transfer.h"
 #include "mpi_bytes.h"
 #include "platform.h"
+#include "program_layout.h"
 #include "results_provenance.h"
 #include "variable_fields.h"
 #include "variable_inputs.h"
@@ -96,12 +97,12 @@ std::string ReadAssessmentText(const Options &o, bool *seedChosen) {
 // Rank 0: one scenario ("" for the start-up scenario) read and checked
 // against the assessment, as the bytes of its saved files; throws with the
 // sentence to print.
-void ReadScenario(Inputs &in, const std::string &name, const std::string &programDir) {
+void ReadScenario(Inputs &in, const std::string &name, const platform::ProgramLayout &layout) {
   const prob::Assessment assessment =
       prob::ReadAssessment(in.assessment, prob::ScenarioVariableFields());
-  LumoTransfer scenario(programDir);
+  LumoTransfer scenario(layout);
   if (name.empty()) {
-    TFileChemical chemicals(programDir + platform::PathSeparator() + "Chems.dat");
+    TFileChemical chemicals(layout.ChemicalListToRead());
     SetStartupScenario(scenario, chemicals);
     in.scenarioName = scenario.ScenarioRecord.ScenarioFileName.Text();
   } else {
@@ -125,11 +126,11 @@ void ReadScenario(Inputs &in, const std::string &name, const std::string &progra
 }
 
 // Every rank: its shard's partial result, as bytes.
-std::string RunShard(const Inputs &in, const Options &o, const std::string &programDir, int rank,
-                     int ranks) {
+std::string RunShard(const Inputs &in, const Options &o, const platform::ProgramLayout &layout,
+                     int rank, int ranks) {
   const prob::Assessment assessment =
       prob::ReadAssessment(in.assessment, prob::ScenarioVariableFields());
-  LumoTransfer scenario(programDir);
+  LumoTransfer scenario(layout);
   {
     PrivateFolder folder;
     const std::string saved = (folder.path / "scenario.vkx").string();
@@ -154,7 +155,7 @@ std::string RunShard(const Inputs &in, const Options &o, const std::string &prog
       prob::ShardCases(prob::EmptyAssessmentRun(assessment, id.seed).Cases(), id.shard, id.shards);
   shard.firstCase = options.firstCase;
   shard.endCase = options.endCase;
-  const EngineRuns engine(programDir);
+  const EngineRuns engine(layout.engineDirectory);
   shard.run = prob::RunAssessment(scenario, assessment, id.seed, engine, options);
   return prob::ShardBytes(shard);
 }
@@ -207,7 +208,7 @@ int main(int argc, char **argv) {
     return 2;
   }
 
-  const std::string programDir = platform::ExecutableDirectory();
+  const platform::ProgramLayout &layout = platform::RunningProgramLayout();
   auto fail = [&](const std::string &message) {
     if (rank == 0) std::fprintf(stderr, "lumo-mpi: %s\n", message.c_str());
   };
@@ -247,7 +248,7 @@ int main(int argc, char **argv) {
     problem.clear();
     if (rank == 0) {
       try {
-        ReadScenario(in, name, programDir);
+        ReadScenario(in, name, layout);
       } catch (const std::exception &e) {
         problem = e.what();
       }
@@ -271,7 +272,7 @@ int main(int argc, char **argv) {
 
     std::string part;
     try {
-      part = RunShard(in, o, programDir, rank, ranks);
+      part = RunShard(in, o, layout, rank, ranks);
     } catch (const std::exception &e) {
       Abort(rank, e.what());
     }

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "desktop_layout.h"
 #include "message_box.h"
 #include "platform.h"
 #include "scenario_rules.h"
@@ -30,13 +31,21 @@ QString Text(const std::string &s) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(platform::ExecutableDirectory(), parent) {}
+TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(ui::DesktopLayout(), parent) {}
 
 TfrmMain::TfrmMain(const std::string &programDirectory, QWidget *parent)
+    : TfrmMain(platform::LayoutInOneFolder(programDirectory), parent) {}
+
+TfrmMain::TfrmMain(const platform::ProgramLayout &layout, QWidget *parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::TfrmMain>()),
-      State_(std::make_unique<LumoTransfer>(programDirectory)) {
+      layout_(layout),
+      settings_(ui::OpenSettings(layout)),
+      State_(std::make_unique<LumoTransfer>(layout)) {
   ui_->setupUi(this);
+  // The user's folders and chemical list; what cannot be made shows where it
+  // is needed, naming the file.
+  (void)platform::PrepareUserFolders(layout_);
   setWindowTitle(tr("Lumora (LUMO)"));
   auto &r = State_->ScenarioRecord;
 
@@ -54,7 +63,7 @@ TfrmMain::TfrmMain(const std::string &programDirectory, QWidget *parent)
   });
 
   // The default scenario file (not read at start).
-  const std::string name = ProgramDirectory() + platform::PathSeparator() + std::string("lumo.vkx");
+  const std::string name = State_->StartupScenarioName();
   r.ScenarioFileName.SetText(String255::Fits(name) ? name : std::string("lumo.vkx"));
 
   Connect();

@@ -42,6 +42,7 @@
 
 #include "lumo_transfer.h"
 #include "parameter_dialogs.h"
+#include "program_layout.h"
 #include "results_provenance.h"
 #include "results_view.h"
 #include "run_notifications.h"
@@ -49,6 +50,8 @@
 
 class QDialog;
 class QFileDialog;
+class QMenu;
+class QSettings;
 class QAbstractButton;
 class THelpBut;
 
@@ -69,10 +72,16 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // own folder.
   explicit TfrmMain(QWidget *parent = nullptr);
   explicit TfrmMain(const std::string &programDirectory, QWidget *parent = nullptr);
+  // Everything where `layout` puts it (program_layout.h); settings (recent
+  // files, the last folder) in its settings folder.
+  explicit TfrmMain(const lumo::platform::ProgramLayout &layout, QWidget *parent = nullptr);
   ~TfrmMain() override;
 
   lumo::LumoTransfer &State() { return *State_; }
   const std::string &ProgramDirectory() const { return State_->ProgramDirectory(); }
+  const lumo::platform::ProgramLayout &Layout() const { return layout_; }
+  // The settings file (recent files, the last folder, the window's geometry).
+  QSettings &Settings() { return *settings_; }
 
   // ---- Seams ---------------------------------------------------------------
   // Shows a modal window and returns its result (default: exec()).
@@ -86,6 +95,11 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // ---- Commands (menu, tool bar and buttons run these) ----------------------
   void New1Click();
   void Open1Click();
+  // Opens a named scenario file (the command line, File, Open Recent) the
+  // way File, Open opens the file chosen; true when it was opened.
+  bool OpenScenarioFile(const QString &path);
+  // File, Open Recent's files, newest first.
+  QStringList RecentFiles() const;
   void Save1Click();
   void SaveandExecute1Click();
   void btnExecuteClick();
@@ -108,7 +122,8 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
 
   // True while a run is going (btnExecute reads "Stop").
   bool Running() const;
-  // The chemical list file of the program's directory.
+  // The chemical list the editor changes: in the program's directory, or the
+  // user's copy (program_layout.h).
   QString ChemicalListPath() const;
   // Fetches the engine's help texts into every more-information button
   // (done once, when the window is first shown).
@@ -244,6 +259,14 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   bool OpenFrom(const QString &path);
   void SetCaptionForFile(const QString &path);
   QString ChooseFile(QFileDialog &dialog);
+  // Open Recent and the last folder (main_window_recent.cpp).
+  void ConnectRecent();
+  void RebuildRecentMenu();
+  // A file opened or saved: first in Open Recent, its folder the last one.
+  void RememberFile(const QString &path);
+  // Where File, Open and Save As start: the current file's folder, or for the
+  // start-up scenario the last folder used (if it still exists).
+  QString StartFolder() const;
 
   // ---- Help -----------------------------------------------------------------------------
   void HelpButtonClick(QAbstractButton *button);
@@ -252,6 +275,9 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void HelpButtonsClick();
 
   std::unique_ptr<Ui::TfrmMain> ui_;
+  lumo::platform::ProgramLayout layout_;
+  std::unique_ptr<QSettings> settings_;
+  QMenu *recentMenu_ = nullptr;
   std::unique_ptr<lumo::LumoTransfer> State_;
 
   // Guard flags: set while the window is refilled from State_; set for the

@@ -32,6 +32,7 @@ void TfrmMain::ConnectFiles() {
   connect(u.btnSave, &QToolButton::clicked, this, &TfrmMain::Save1Click);
   connect(u.btnSaveandExecute, &QToolButton::clicked, this, &TfrmMain::SaveandExecute1Click);
   connect(u.btnExit, &QToolButton::clicked, this, &QWidget::close);
+  ConnectRecent();
   u.btnOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   u.btnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   u.btnSaveandExecute->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -67,8 +68,7 @@ void TfrmMain::New1Click() {
     RefreshFromState();
     if (cb->count() > 0) SelectChemical(cb->itemText(0));
     cbChemicalNamesChange();
-    const std::string name =
-        ProgramDirectory() + platform::PathSeparator() + std::string("lumo.vkx");
+    const std::string name = State_->StartupScenarioName();
     r.ScenarioFileName.SetText(String255::Fits(name) ? name : std::string("lumo.vkx"));
     State_->CalcSinkAreas();
     const int found =
@@ -81,11 +81,8 @@ void TfrmMain::New1Click() {
 
 void TfrmMain::Open1Click() {
   fileLoading_ = true;
-  const QString current = QString::fromStdString(State_->ScenarioRecord.ScenarioFileName.Text());
-  const QString folder = QFileInfo(current).isAbsolute()
-                             ? QFileInfo(current).absolutePath()
-                             : QString::fromStdString(ProgramDirectory());
-  QFileDialog dialog(this, tr("Load  LUMO File"), folder, tr("LUMO Files (*.vkx);;All Files (*)"));
+  QFileDialog dialog(this, tr("Load  LUMO File"), StartFolder(),
+                     tr("LUMO Files (*.vkx);;All Files (*)"));
   dialog.setObjectName(QStringLiteral("dlgOpenFile"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
@@ -122,6 +119,7 @@ bool TfrmMain::OpenFrom(const QString &path) {
     EndRunState();
   }
   SetCaptionForFile(path);
+  RememberFile(path);
   buildingGuard_ = true;
   RefreshFromState();
   buildingGuard_ = false;
@@ -163,11 +161,7 @@ void TfrmMain::SaveAs1Click() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("vkx"));
-  if (QFileInfo(current).isAbsolute()) {
-    dialog.setDirectory(QFileInfo(current).absolutePath());
-  } else {
-    dialog.setDirectory(QString::fromStdString(ProgramDirectory()));
-  }
+  dialog.setDirectory(StartFolder());
   dialog.selectFile(QFileInfo(current).fileName());
   const QString path = ChooseFile(dialog);
   if (!path.isEmpty()) SaveTo(path);
@@ -184,6 +178,7 @@ bool TfrmMain::SaveTo(const QString &path) {
     return false;
   }
   SetCaptionForFile(path);
+  RememberFile(path);
   ShowMessage(this, tr("LUMO"), tr("Saved as ") + path, MsgIcon::Information, MsgButton::Ok);
   return true;
 }

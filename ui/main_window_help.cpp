@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "about_form.h"
+#include "desktop_layout.h"
 #include "disp_chemicals_form.h"
 #include "engine_library.h"
 #include "help_but.h"
@@ -54,6 +55,7 @@ void TfrmMain::InfoButtonClick(QAbstractButton *button) {
 
 void TfrmMain::AboutClick() {
   TfrmAbout about(this);
+  about.SetFileLocations(lumo::ui::LayoutLines(layout_));
   RunModal(about);
 }
 

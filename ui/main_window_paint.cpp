@@ -73,12 +73,11 @@ void TfrmMain::WeightFractionExit(bool primer) {
 }
 
 QString TfrmMain::ChemicalListPath() const {
-  return QString::fromStdString(State_->ProgramDirectory()) +
-         QChar::fromLatin1(platform::PathSeparator()) + QStringLiteral("Chems.dat");
+  return QString::fromStdString(layout_.chemicalList);
 }
 
 bool TfrmMain::FillChemicalList() {
-  TFileChemical file(ChemicalListPath().toStdString());
+  TFileChemical file(layout_.ChemicalListToRead());
   if (!file.LoadFile()) return false;
   auto *cb = Paint().cbChemicalNames;
   QSignalBlocker block(cb);
@@ -139,7 +138,7 @@ bool TfrmMain::ShowSelectedChemical() {
     ShowChemicalValues(kUnknownMolecularWeight, kUnknownVaporPressure);
     return true;
   }
-  TFileChemical file(ChemicalListPath().toStdString());
+  TFileChemical file(layout_.ChemicalListToRead());
   TChemicalRecord chemical;
   if (file.FindChemical(cb->currentText().toStdString(), chemical)) {
     ShowChemicalValues(chemical.molecularWeight, chemical.vaporPressure);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -205,6 +206,31 @@ AssessmentDraft DraftFromAssessment(const Assessment &assessment,
     }
   }
   return draft;
+}
+
+std::map<std::string, std::vector<double>> StartingParameters(const FamilyForm &form, double own) {
+  const double spread = own == 0 ? 1 : std::abs(own) * 0.2;
+  const std::string &f = form.family;
+  if (f == "fixed") return {{"value", {own}}};
+  if (f == "uniform" || f == "loguniform") {
+    if (f == "loguniform" && own <= 0) return {{"min", {1}}, {"max", {10}}};
+    return {{"min", {own - spread}}, {"max", {own + spread}}};
+  }
+  if (f == "normal") return {{"mean", {own}}, {"sd", {spread / 2}}};
+  if (f == "lognormal") {
+    if (own <= 0) {
+      if (form.form == 0) return {{"gm", {1}}, {"gsd", {1.2}}};
+      return {{"mean", {1}}, {"sd", {0.1}}};
+    }
+    if (form.form == 0) return {{"gm", {own}}, {"gsd", {1.2}}};
+    return {{"mean", {own}}, {"sd", {spread / 2}}};
+  }
+  if (f == "triangular") return {{"min", {own - spread}}, {"mode", {own}}, {"max", {own + spread}}};
+  if (f == "beta")
+    return {{"alpha", {2}}, {"beta", {2}}, {"min", {own - spread}}, {"max", {own + spread}}};
+  if (f == "gamma") return {{"shape", {25}}, {"scale", {own > 0 ? own / 25 : 0.04}}};
+  if (f == "weibull") return {{"shape", {6}}, {"scale", {own > 0 ? own * 1.08 : 1}}};
+  return {{"values", {own}}};
 }
 
 void ChangeInputUnit(InputDraft &input, std::size_t unit) {

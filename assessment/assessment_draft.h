@@ -96,6 +96,11 @@ Assessment ReadDraft(const AssessmentDraft &draft);
 AssessmentDraft DraftFromAssessment(const Assessment &assessment,
                                     const std::map<std::string, double> &own = {});
 
+// Parameters to start from when the family of an input at `own` is
+// changed: centred on own, spreading about a fifth either side (a
+// suggestion to edit, not a recommendation).
+std::map<std::string, std::vector<double>> StartingParameters(const FamilyForm &form, double own);
+
 // Shows the input in another of its units: parameters and bounds converted.
 void ChangeInputUnit(InputDraft &input, std::size_t unit);
 

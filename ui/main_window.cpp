@@ -94,6 +94,7 @@ void TfrmMain::Connect() {
   ConnectRun();
   ConnectFiles();
   ConnectHelp();
+  ConnectAssessment();
 }
 
 void TfrmMain::Guarded(const std::function<void()> &step) {

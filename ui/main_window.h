@@ -36,6 +36,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,6 +51,7 @@ class QDialog;
 class QFileDialog;
 class QAbstractButton;
 class THelpBut;
+class TfrmAssessment;
 
 namespace Ui {
 class TfrmMain;
@@ -92,6 +94,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // Opens the concentration plot of the last run's CSV (also of a stopped
   // run); the plot explains a missing or unreadable file itself.
   void btnPlotClick();
+  // Opens (or raises) the probabilistic assessment window of this scenario.
+  void ProbabilisticAssessmentClick();
+  // The probabilistic assessment window, or null before it is first opened.
+  TfrmAssessment *AssessmentWindow() const;
   // Refills every control from State_, deriving what the refill derives
   // (the Standard Box's volume; the painting schedule unless a file is
   // being opened).
@@ -134,6 +140,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ConnectRun();
   void ConnectFiles();
   void ConnectHelp();
+  void ConnectAssessment();
+  // After a scenario is opened: offers its distribution file (NAME.mc.json)
+  // when there is one.
+  void OfferDistributionFile(const QString &scenarioPath);
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.
@@ -267,4 +277,5 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   bool helpTextsLoaded_ = false;
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;
+  QPointer<TfrmAssessment> assessment_;
 };

@@ -52,6 +52,7 @@ class QFileDialog;
 class QAbstractButton;
 class THelpBut;
 class TfrmAssessment;
+class TfrmPrint;
 
 namespace Ui {
 class TfrmMain;
@@ -144,6 +145,8 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // After a scenario is opened: offers its distribution file (NAME.mc.json)
   // when there is one.
   void OfferDistributionFile(const QString &scenarioPath);
+  // Gives the report the last probabilistic assessment's page, if any.
+  void AttachProbabilisticPage(TfrmPrint &report);
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.

@@ -8,6 +8,7 @@
 
 #include "assessment_draft.h"
 #include "frm_assessment.h"
+#include "frm_print.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "ui_main_window.h"
@@ -64,4 +65,8 @@ void TfrmMain::OfferDistributionFile(const QString &scenarioPath) {
 
 TfrmAssessment *TfrmMain::AssessmentWindow() const {
   return assessment_.data();
+}
+
+void TfrmMain::AttachProbabilisticPage(TfrmPrint &report) {
+  if (assessment_ && assessment_->Outcome()) report.SetProbabilistic(assessment_->Report());
 }

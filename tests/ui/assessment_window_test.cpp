@@ -20,7 +20,9 @@
 #include "assessment_summary.h"
 #include "engine_runs.h"
 #include "frm_assessment.h"
+#include "frm_print.h"
 #include "main_window_fixture.h"
+#include "recording_canvas.h"
 #include "result_text.h"
 #include "variable_fields.h"
 #include "variable_inputs.h"
@@ -248,6 +250,56 @@ TEST_F(AssessmentWindowTest, DistributionFileSavedBesideTheScenarioIsOfferedWhen
   EXPECT_EQ(prob::DraftToJson(w->Draft()), saved);
   EXPECT_EQ(Find<QComboBox>("cbSampling")->currentIndex(), 0);
   EXPECT_EQ(Find<QLineEdit>("edReference_C8hour")->text(), "5");
+}
+
+TEST_F(AssessmentWindowTest, TheReportsProbabilisticPageListsEveryVariedInputAndPrintsThePlots) {
+  TfrmAssessment *w = Open();
+  VaryTwoInputs();
+  ClickInput("LifeTime");
+  Choose("cbDistribution", "triangular");
+  Type("edParam1", "60");
+  Type("edParam2", "75");
+  Type("edParam3", "85");
+  Type("edIterations", "80");
+  Click("chkOneAtATime");
+  Click("btnRun");
+  ASSERT_TRUE(WaitForRun(w));
+  ASSERT_TRUE(w->Outcome() && !w->Outcome()->stopped);
+
+  controls::RecordingCanvas *printed = nullptr;
+  const auto previous = controls::SetPrinterChooser([&](QWidget *) {
+    auto canvas = std::make_unique<controls::RecordingCanvas>();
+    printed = canvas.get();
+    return canvas;
+  });
+  QStringList texts;
+  int images = 0;
+  bool present = false;
+  onDialog = [&](QDialog &d) {
+    auto *report = qobject_cast<TfrmPrint *>(&d);
+    if (!report) return int(QDialog::Rejected);
+    present = report->Probabilistic().present;
+    auto *page = report->findChild<QAction *>("PageProbabilistic1");
+    if (page) page->trigger();
+    report->PrintProbabilisticClick();
+    if (printed) {
+      for (const auto &op : printed->Texts()) texts << op.text;
+      for (const auto &op : printed->Ops()) images += op.kind == controls::PrintOp::Image;
+    }
+    return int(QDialog::Accepted);
+  };
+  Click("btnPrintReport");
+  controls::SetPrinterChooser(previous);
+  EXPECT_TRUE(present);
+  const QString all = texts.join('\n');
+  for (const char *input : {"BodyWeight", "AirExchangeRate", "LifeTime"})
+    EXPECT_TRUE(all.contains(input)) << input;
+  EXPECT_TRUE(all.contains("triangular"));
+  EXPECT_TRUE(all.contains(QString("Seed: %1").arg(w->Outcome()->run.seed)));
+  EXPECT_TRUE(all.contains("Iterations: 80"));
+  EXPECT_TRUE(all.contains("Latin hypercube"));
+  EXPECT_TRUE(all.contains(FormatResult(w->Outcome()->summary.results[0].statistics.mean).c_str()));
+  EXPECT_EQ(images, 5);  // histogram, cumulative, convergence, tornado, sensitivity
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform.h"
 #include "result_report.h"
 #include "results_page.h"
+#include "results_provenance.h"
 #include "rtf_form_tips.h"
 #include "settings_page.h"
 #include "variable_fields.h"
@@ -200,6 +201,7 @@ void TfrmAssessment::RunClick() {
   currentRun_ = run;
   stopping_ = false;
   runScenario_ = ScenarioName();
+  runInputs_ = InputsChecksum(scenario_.ScenarioRecord, scenario_.PaintDurationGrid());
   run_->setText(tr("&Stop"));
   progress_->setRange(0, 1);
   progress_->setValue(0);
@@ -398,4 +400,20 @@ void TfrmAssessment::HelpClick() {
       tr("Probabilistic Assessment"),
       QString::fromStdString(scenario_.ProgramDirectory()) + "/help/Probabilistic.kbn", this);
   viewer.exec();
+}
+
+lumo::report::ProbabilisticReport TfrmAssessment::Report() const {
+  if (!outcome_) return lumo::report::NoProbabilisticReport();
+  lumo::report::ProbabilisticHeading heading;
+  heading.scenario = runScenario_;
+  heading.distributionFile = file_;
+  heading.version = LUMO_PROGRAM_VERSION;
+  heading.inputsChanged =
+      InputsChecksum(scenario_.ScenarioRecord, scenario_.PaintDurationGrid()) != runInputs_;
+  lumo::report::PlotChoice plots;
+  plots.result = results_->PlotResult();
+  plots.logarithmic = results_->LogAxis();
+  plots.measure = static_cast<lumo::report::SensitivityMeasure>(results_->Measure());
+  return lumo::report::BuildProbabilisticReport(outcome_->assessment, outcome_->run,
+                                                outcome_->summary, heading, plots);
 }

@@ -22,6 +22,7 @@
 
 #include "assessment_draft.h"
 #include "assessment_worker.h"
+#include "probabilistic_report.h"
 
 namespace lumo {
 class LumoTransfer;
@@ -76,6 +77,9 @@ class TfrmAssessment : public QWidget {
   QString DistributionFile() const { return file_; }
   // What the results were run on: "House.vkx", N, seed, version.
   QString ResultsHeading() const;
+  // The report's Probabilistic page of the last run (with the plots of the
+  // result chosen on the Results page); a page saying there is none before.
+  lumo::report::ProbabilisticReport Report() const;
 
  signals:
   // New results (or none): the report follows.
@@ -113,6 +117,7 @@ class TfrmAssessment : public QWidget {
   int currentRun_ = 0;
   bool stopping_ = false;
   QString file_;
-  QString runScenario_;  // the scenario's name when the run started
+  QString runScenario_;          // the scenario's name when the run started
+  std::uint32_t runInputs_ = 0;  // and the checksum of its inputs
   std::shared_ptr<const lumo::ui::AssessmentOutcome> outcome_;
 };

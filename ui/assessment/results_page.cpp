@@ -13,21 +13,17 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "number_format.h"
-#include "result_charts.h"
+#include "assessment_charts.h"
+#include "probabilistic_report.h"
 #include "result_text.h"
 
 namespace lumo::ui {
 
+using report::MeasureName;
+using report::ResultCharts;
+using report::SensitivityMeasure;
+
 namespace {
-
-QString Result(double x) {
-  return std::isfinite(x) ? QString::fromStdString(FormatResult(x)) : QStringLiteral("–");
-}
-
-QString Percent(double share) {
-  return std::isfinite(share) ? QString::number(100 * share, 'g', 3) + " %" : QStringLiteral("–");
-}
 
 const char *const kPlotNames[] = {"histogram", "cdf", "convergence", "tornado", "sensitivity"};
 
@@ -115,101 +111,27 @@ void ResultsPage::Show(std::shared_ptr<const AssessmentOutcome> outcome, const Q
 }
 
 void ResultsPage::FillTable() {
-  const auto &summary = outcome_->summary;
-  const auto &assessment = outcome_->assessment;
-  QStringList rows{tr("Iterations with results"), tr("Without results"), tr("Mean"), tr("SD")};
-  for (double p : assessment.percentiles) {
-    const QString name = QString::fromStdString(prob::FormatNumber(p));
-    rows << tr("P%1").arg(name) << tr("P%1 95 % interval").arg(name);
-  }
-  rows << tr("Scenario's value") << tr("its percentile") << tr("Reference value")
-       << tr("P(exceeds reference)") << tr("95 % interval");
+  const report::TextTable text =
+      report::AssessmentResultsTable(outcome_->assessment, outcome_->run, outcome_->summary);
   table_->clear();
-  table_->setRowCount(static_cast<int>(rows.size()));
-  table_->setColumnCount(static_cast<int>(summary.results.size()));
-  table_->setVerticalHeaderLabels(rows);
-  QStringList columns;
-  for (std::size_t r = 0; r < summary.results.size(); ++r) {
-    const prob::ResultSummary &result = summary.results[r];
-    const prob::ResultStatistics &s = result.statistics;
-    columns << QString("%1\n%2").arg(QString::fromStdString(result.name), kResultFields[r].unit);
-    int row = 0;
-    auto put = [&](const QString &text) {
-      auto *item = new QTableWidgetItem(text);
+  table_->setRowCount(static_cast<int>(text.rows.size()));
+  table_->setColumnCount(static_cast<int>(text.columns.size()));
+  table_->setVerticalHeaderLabels(text.rows);
+  table_->setHorizontalHeaderLabels(text.columns);
+  for (int row = 0; row < text.cells.size(); ++row)
+    for (int column = 0; column < text.cells[row].size(); ++column) {
+      auto *item = new QTableWidgetItem(text.cells[row][column]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      table_->setItem(row++, static_cast<int>(r), item);
-    };
-    put(QString::number(s.count));
-    put(QString::number(s.excluded));
-    put(Result(s.mean));
-    put(Result(s.sd));
-    for (const prob::PercentileEstimate &p : s.percentiles) {
-      put(Result(p.value));
-      put(QString("%1 – %2").arg(p.low ? Result(*p.low) : tr("open"),
-                                 p.high ? Result(*p.high) : tr("open")));
+      table_->setItem(row, column, item);
     }
-    put(Result(result.deterministic));
-    const double rank =
-        prob::PercentileRankOf(prob::ResultValues(outcome_->run, r), result.deterministic);
-    put(std::isfinite(rank) ? QString::number(rank, 'f', 1) : QStringLiteral("–"));
-    if (s.exceedance) {
-      put(Result(s.exceedance->reference));
-      put(Percent(s.exceedance->probability));
-      put(Percent(s.exceedance->low) + " – " + Percent(s.exceedance->high));
-    } else {
-      put(tr("none"));
-      put(QStringLiteral("–"));
-      put(QStringLiteral("–"));
-    }
-  }
-  table_->setHorizontalHeaderLabels(columns);
 }
 
 void ResultsPage::Redraw() {
   if (!outcome_) return;
   const std::size_t r = static_cast<std::size_t>(std::max(0, result_->currentIndex()));
-  const prob::ResultSummary &result = outcome_->summary.results[r];
-  ResultPlotData data;
-  data.title = QString("%1 (%2)").arg(QString::fromStdString(result.name), kResultFields[r].label);
-  data.unit = kResultFields[r].unit;
-  data.values = prob::ResultValues(outcome_->run, r);
-  data.deterministic = result.deterministic;
-  if (result.statistics.exceedance) data.reference = result.statistics.exceedance->reference;
-  data.logarithmic = log_->isChecked();
-  data.partial = outcome_->stopped;
-
-  const auto &inputs = outcome_->assessment.inputs;
-  std::vector<InputBar> tornado, sensitivity;
-  const int measure = measure_->currentIndex();
-  for (const prob::InputSensitivity &s : result.sensitivity) {
-    const QString name = QString::fromStdString(inputs[s.input].name);
-    InputBar bar;
-    bar.input = name;
-    if (s.oatLow && s.oatHigh) {
-      bar.low = *s.oatLow;
-      bar.high = *s.oatHigh;
-      tornado.push_back(bar);
-    }
-    if (measure == 0 && s.spearman) {
-      bar.estimate = *s.spearman;
-    } else if (measure > 0 && (measure == 1 ? s.firstOrder : s.total)) {
-      const prob::SobolIndex &index = measure == 1 ? *s.firstOrder : *s.total;
-      bar.estimate = index.estimate;
-      bar.lowEnd = index.low;
-      bar.highEnd = index.high;
-    } else {
-      continue;
-    }
-    sensitivity.push_back(bar);
-  }
-  double base = result.deterministic;
-  if (!outcome_->run.oneAtATimeResults.empty()) base = outcome_->run.oneAtATimeResults[0][r];
-  const QString partial = outcome_->stopped ? tr(" (PARTIAL)") : QString();
-  QChart *charts[] = {
-      HistogramChart(data), CdfChart(data), ConvergenceChart(data),
-      TornadoChart(data.title + tr(" — one input at a time") + partial, data.unit, tornado, base),
-      SensitivityChart(data.title + " — " + measure_->currentText() + partial,
-                       measure_->currentText(), sensitivity)};
+  const auto charts =
+      ResultCharts(outcome_->assessment, outcome_->run, outcome_->summary, r, log_->isChecked(),
+                   static_cast<SensitivityMeasure>(measure_->currentIndex()), outcome_->stopped);
   for (std::size_t k = 0; k < views_.size(); ++k) {
     QChart *old = views_[k]->chart();
     views_[k]->setChart(charts[k]);
@@ -220,6 +142,18 @@ void ResultsPage::Redraw() {
 QChartView *ResultsPage::CurrentPlot() const {
   const int k = plots_->currentIndex();
   return outcome_ && k >= 0 ? views_[static_cast<std::size_t>(k)] : nullptr;
+}
+
+std::size_t ResultsPage::PlotResult() const {
+  return static_cast<std::size_t>(std::max(0, result_->currentIndex()));
+}
+
+bool ResultsPage::LogAxis() const {
+  return log_->isChecked();
+}
+
+int ResultsPage::Measure() const {
+  return measure_->currentIndex();
 }
 
 QString ResultsPage::CurrentPlotName() const {

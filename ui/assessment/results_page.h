@@ -36,8 +36,10 @@ class ResultsPage : public QWidget {
   // The name of the plot on show ("histogram", "cdf", ...).
   QString CurrentPlotName() const;
 
-  // The table's text of a statistic row of a result (tests).
-  QTableWidget *Table() const { return table_; }
+  // The plots' result (0..9), axis and sensitivity measure, as chosen.
+  std::size_t PlotResult() const;
+  bool LogAxis() const;
+  int Measure() const;
 
  private:
   void FillTable();

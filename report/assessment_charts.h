@@ -4,16 +4,20 @@
 // (deterministic) value, and the reference value where one is given.
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <vector>
 
+#include "assessment.h"
+#include "assessment_run.h"
 #include "assessment_summary.h"
 #include "result_curves.h"
 
 class QChart;
 
-namespace lumo::ui {
+namespace lumo::report {
 
 struct ResultPlotData {
   QString title;  // "LADD, mg/kg/day"
@@ -43,4 +47,19 @@ QChart *TornadoChart(const QString &title, const QString &unit, std::vector<Inpu
 // interval as a line where there is one.
 QChart *SensitivityChart(const QString &title, const QString &measure, std::vector<InputBar> bars);
 
-}  // namespace lumo::ui
+// The sensitivity measure of the bar chart.
+enum class SensitivityMeasure { Spearman, FirstOrder, Total };
+QString MeasureName(SensitivityMeasure measure);
+
+// The five plots of result r (0..9, the engine's order): histogram,
+// cumulative distribution, convergence, tornado, sensitivity bars. The
+// caller owns them.
+std::vector<QChart *> ResultCharts(const prob::Assessment &assessment,
+                                   const prob::AssessmentRun &run,
+                                   const prob::AssessmentSummary &summary, std::size_t r,
+                                   bool logarithmic, SensitivityMeasure measure, bool partial);
+
+// Draws the chart into an image of `size` pixels and deletes it.
+QImage ChartImage(QChart *chart, QSize size);
+
+}  // namespace lumo::report

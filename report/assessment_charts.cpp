@@ -1,18 +1,22 @@
-#include "result_charts.h"
+#include "assessment_charts.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsScene>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
-namespace lumo::ui {
+#include "result_text.h"
+
+namespace lumo::report {
 
 namespace {
 
@@ -328,4 +332,77 @@ QChart *SensitivityChart(const QString &title, const QString &measure, std::vect
   return chart;
 }
 
-}  // namespace lumo::ui
+QString MeasureName(SensitivityMeasure measure) {
+  switch (measure) {
+    case SensitivityMeasure::Spearman:
+      return QObject::tr("Spearman correlation");
+    case SensitivityMeasure::FirstOrder:
+      return QObject::tr("Sobol first-order index");
+    case SensitivityMeasure::Total:
+      return QObject::tr("Sobol total index");
+  }
+  return {};
+}
+
+std::vector<QChart *> ResultCharts(const prob::Assessment &assessment,
+                                   const prob::AssessmentRun &run,
+                                   const prob::AssessmentSummary &summary, std::size_t r,
+                                   bool logarithmic, SensitivityMeasure measure, bool partial) {
+  const prob::ResultSummary &result = summary.results[r];
+  ResultPlotData data;
+  data.title = QString("%1 (%2)").arg(QString::fromStdString(result.name), kResultFields[r].label);
+  data.unit = kResultFields[r].unit;
+  data.values = prob::ResultValues(run, r);
+  data.deterministic = result.deterministic;
+  if (result.statistics.exceedance) data.reference = result.statistics.exceedance->reference;
+  data.logarithmic = logarithmic;
+  data.partial = partial;
+
+  std::vector<InputBar> tornado, sensitivity;
+  for (const prob::InputSensitivity &s : result.sensitivity) {
+    InputBar bar;
+    bar.input = QString::fromStdString(assessment.inputs[s.input].name);
+    if (s.oatLow && s.oatHigh) {
+      bar.low = *s.oatLow;
+      bar.high = *s.oatHigh;
+      tornado.push_back(bar);
+    }
+    const auto &index = measure == SensitivityMeasure::FirstOrder ? s.firstOrder : s.total;
+    if (measure == SensitivityMeasure::Spearman && s.spearman) {
+      bar.estimate = *s.spearman;
+    } else if (measure != SensitivityMeasure::Spearman && index) {
+      bar.estimate = index->estimate;
+      bar.lowEnd = index->low;
+      bar.highEnd = index->high;
+    } else {
+      continue;
+    }
+    sensitivity.push_back(bar);
+  }
+  // The tornado's bars start from the case with every input at its median.
+  const double base =
+      run.oneAtATimeResults.empty() ? result.deterministic : run.oneAtATimeResults[0][r];
+  const QString mark = partial ? QObject::tr(" (PARTIAL)") : QString();
+  return {HistogramChart(data), CdfChart(data), ConvergenceChart(data),
+          TornadoChart(data.title + QObject::tr(" — one input at a time") + mark, data.unit,
+                       tornado, base),
+          SensitivityChart(data.title + " — " + MeasureName(measure) + mark, MeasureName(measure),
+                           sensitivity)};
+}
+
+QImage ChartImage(QChart *chart, QSize size) {
+  QGraphicsScene scene;
+  scene.addItem(chart);
+  chart->resize(size);
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
+  painter.end();
+  scene.removeItem(chart);
+  delete chart;
+  return image;
+}
+
+}  // namespace lumo::report

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "assessment_file.h"
 #include "variable_fields.h"
 
@@ -93,6 +95,14 @@ TEST(AssessmentDraft, NumberListsAndFileNames) {
   EXPECT_FALSE(ParseNumberList("1,5x"));
   EXPECT_EQ(DistributionFileFor("/data/House - One Bedroom.vkx"),
             "/data/House - One Bedroom.mc.json");
+}
+
+TEST(AssessmentDraft, EveryFamilyTheWindowOffersHasItsHelpDocument) {
+  const std::filesystem::path help = std::filesystem::path(LUMO_SOURCE_DATA_DIR) / "help";
+  EXPECT_TRUE(std::filesystem::is_regular_file(help / "Probabilistic.kbn"));
+  for (const FamilyForm &f : FamilyForms())
+    EXPECT_TRUE(std::filesystem::is_regular_file(help / ("Distribution - " + f.family + ".kbn")))
+        << f.family;
 }
 
 }  // namespace

@@ -12,10 +12,12 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 
 #include "assessment_file.h"
+#include "assessment_report.h"
 #include "assessment_run.h"
 #include "assessment_summary.h"
 #include "engine_runs.h"
@@ -250,6 +252,48 @@ TEST_F(AssessmentWindowTest, DistributionFileSavedBesideTheScenarioIsOfferedWhen
   EXPECT_EQ(prob::DraftToJson(w->Draft()), saved);
   EXPECT_EQ(Find<QComboBox>("cbSampling")->currentIndex(), 0);
   EXPECT_EQ(Find<QLineEdit>("edReference_C8hour")->text(), "5");
+}
+
+TEST_F(AssessmentWindowTest, ExportsWriteWhatLumoRunWritesAndThePlotOnShow) {
+  TfrmAssessment *w = Open();
+  chosenFile = dir->filePath("early.csv");
+  Click("btnExportSamples");  // nothing run yet: said, nothing written
+  EXPECT_FALSE(QFile::exists(chosenFile));
+  EXPECT_EQ(messages.Count(), 1);
+  VaryTwoInputs();
+  Type("edIterations", "40");
+  Click("btnRun");
+  ASSERT_TRUE(WaitForRun(w));
+  const auto outcome = w->Outcome();
+  ASSERT_TRUE(outcome);
+
+  chosenFile = dir->filePath("samples.csv");
+  Click("btnExportSamples");
+  QFile samples(chosenFile);
+  ASSERT_TRUE(samples.open(QIODevice::ReadOnly));
+  EXPECT_EQ(samples.readAll().toStdString(), cli::SamplesCsv(outcome->assessment, outcome->run));
+
+  chosenFile = dir->filePath("summary.json");
+  Click("btnExportSummary");
+  QFile summary(chosenFile);
+  ASSERT_TRUE(summary.open(QIODevice::ReadOnly));
+  const QByteArray json = summary.readAll();
+  EXPECT_TRUE(json.contains(QString("\"seed\": %1").arg(outcome->run.seed).toUtf8()));
+  EXPECT_TRUE(json.contains("\"partial\": false"));
+
+  chosenFile = dir->filePath("cdf.png");
+  Find<QTabWidget>("tabsPlots")->setCurrentIndex(1);
+  Click("btnExportPlot");
+  QImage png(chosenFile);
+  EXPECT_FALSE(png.isNull());
+  EXPECT_GT(png.width(), 100);
+
+  // A folder that cannot be written: said, naming the file.
+  messages.Clear();
+  chosenFile = dir->filePath("no such folder/samples.csv");
+  Click("btnExportSamples");
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_TRUE(messages.LastText().contains("no such folder"));
 }
 
 TEST_F(AssessmentWindowTest, TheReportsProbabilisticPageListsEveryVariedInputAndPrintsThePlots) {

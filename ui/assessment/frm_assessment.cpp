@@ -50,6 +50,7 @@ TfrmAssessment::TfrmAssessment(LumoTransfer &scenario, QWidget *parent)
 
   worker_ = new ui::AssessmentWorker(this);
   inputs_ = new ui::InputsPage(draft_);
+  inputs_->SetHelpFolder(QString::fromStdString(scenario_.ProgramDirectory()) + "/help");
   settings_ = new ui::SettingsPage(draft_);
   results_ = new ui::ResultsPage;
   tabs_ = new QTabWidget;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +21,7 @@
 #include "number_format.h"
 #include "offered_distributions.h"
 #include "result_curves.h"
+#include "rtf_form_tips.h"
 #include "variable_fields.h"
 #include "variable_inputs.h"
 
@@ -112,9 +114,25 @@ InputsPage::InputsPage(prob::AssessmentDraft &draft, QWidget *parent)
   family_->setObjectName("cbDistribution");
   for (const prob::FamilyForm &f : prob::FamilyForms())
     family_->addItem(QString::fromStdString(f.label));
+  auto *familyHelp = new QToolButton;
+  familyHelp->setObjectName("btnDistributionHelp");
+  familyHelp->setText("?");
+  familyHelp->setToolTip(tr("Help on the chosen distribution"));
+  auto *familyRow = new QHBoxLayout;
+  familyRow->addWidget(family_, 1);
+  familyRow->addWidget(familyHelp);
+  connect(familyHelp, &QToolButton::clicked, this, [this] {
+    const auto &forms = prob::FamilyForms();
+    const int k = family_->currentIndex();
+    if (k < 0 || static_cast<std::size_t>(k) >= forms.size()) return;
+    const QString family = QString::fromStdString(forms[k].family);
+    TRTFFormTips viewer(tr("Distribution: %1").arg(family),
+                        helpFolder_ + "/Distribution - " + family + ".kbn", this);
+    viewer.exec();
+  });
   auto *form = new QFormLayout;
   form->addRow(tr("Unit:"), unit_);
-  form->addRow(tr("Distribution:"), family_);
+  form->addRow(tr("Distribution:"), familyRow);
   for (std::size_t k = 0; k < params_.size(); ++k) {
     paramLabels_[k] = new QLabel;
     params_[k] = new QLineEdit;

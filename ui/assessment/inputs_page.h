@@ -42,6 +42,8 @@ class InputsPage : public QWidget {
   void Reload();
   // Shows the input in the editor.
   void SelectInput(const std::string &name);
+  // The folder of the help documents (the "?" beside the distribution).
+  void SetHelpFolder(const QString &folder) { helpFolder_ = folder; }
   // The inputs whose entries the file's reader refuses, with the sentence
   // (varied inputs only).
   std::map<std::string, std::string> Refusals() const;
@@ -84,6 +86,7 @@ class InputsPage : public QWidget {
   QPushButton *offer_;
   QLabel *offerSource_;
   DensityPreview *preview_;
+  QString helpFolder_;
 };
 
 // The name of a distribution's parameter for people ("Geometric SD").

@@ -101,6 +101,13 @@ AssessmentDraft NewDraft(const std::map<std::string, double> &own) {
   return draft;
 }
 
+std::vector<std::string> ParameterNames(const InputDraft &input) {
+  const FamilyForm *form = FindFamilyForm(input.family, input.form);
+  std::vector<std::string> names = form ? form->parameters : std::vector<std::string>{};
+  if (form && form->weighted) names.push_back("weights");
+  return names;
+}
+
 std::string InputEntryJson(const InputDraft &input) {
   const InputUnit unit = UnitOf(input);
   auto stored = [&](const std::string &parameter, double x) {
@@ -109,9 +116,7 @@ std::string InputEntryJson(const InputDraft &input) {
   OrderedJson j;
   j["distribution"] = input.family;
   const FamilyForm *form = FindFamilyForm(input.family, input.form);
-  std::vector<std::string> names = form ? form->parameters : std::vector<std::string>{};
-  if (form && form->weighted) names.push_back("weights");
-  for (const std::string &p : names) {
+  for (const std::string &p : ParameterNames(input)) {
     const auto found = input.parameters.find(p);
     if (found == input.parameters.end() || found->second.empty()) continue;
     if (p == "values" || p == "weights") {

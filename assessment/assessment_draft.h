@@ -81,6 +81,9 @@ AssessmentDraft NewDraft(const std::map<std::string, double> &own = {});
 // The input's entry of "inputs" (a JSON object), in the stored unit.
 std::string InputEntryJson(const InputDraft &input);
 
+// The input's parameters in its family's order (then the weights).
+std::vector<std::string> ParameterNames(const InputDraft &input);
+
 // Why the file's reader would refuse the input's entry, or nothing.
 std::optional<std::string> CheckInputDraft(const InputDraft &input);
 

@@ -55,6 +55,8 @@ QAbstractAxis *XAxis(const ResultPlotData &data, double low, double high) {
   }
   auto *axis = new QValueAxis;
   axis->setRange(low, high);
+  axis->applyNiceNumbers();
+  if (low >= 0 && axis->min() < 0) axis->setMin(0);
   axis->setLabelFormat("%.3g");
   axis->setTitleText(data.unit);
   return axis;
@@ -75,7 +77,8 @@ std::pair<double, double> Range(const ResultPlotData &data, double low, double h
     }
   if (data.logarithmic && low > 0) return {low / 1.1, high * 1.1};
   const double pad = high > low ? (high - low) * 0.03 : std::max(std::abs(low) * 0.1, 1e-12);
-  return {low - pad, high + pad};
+  // Results are not negative: the axis does not reach below 0 for them.
+  return {low >= 0 ? std::max(0.0, low - pad) : low - pad, high + pad};
 }
 
 void AddMarks(QChart *chart, const ResultPlotData &data, QAbstractAxis *x, QAbstractAxis *y,
@@ -122,6 +125,7 @@ QChart *HistogramChart(const ResultPlotData &data) {
   QAbstractAxis *x = XAxis(data, low, high);
   auto *y = new QValueAxis;
   y->setRange(0, static_cast<double>(top) * 1.1);
+  y->applyNiceNumbers();
   y->setLabelFormat("%d");
   y->setTitleText(QObject::tr("iterations"));
   chart->addAxis(x, Qt::AlignBottom);
@@ -257,6 +261,7 @@ QChart *TornadoChart(const QString &title, const QString &unit, std::vector<Inpu
   auto *x = new QValueAxis;
   const double pad = high > low ? (high - low) * 0.05 : std::max(std::abs(base) * 0.1, 1e-12);
   x->setRange(low - pad, high + pad);
+  x->applyNiceNumbers();
   x->setLabelFormat("%.3g");
   x->setTitleText(unit);
   QCategoryAxis *y = InputAxis(bars);
@@ -287,7 +292,8 @@ QChart *TornadoChart(const QString &title, const QString &unit, std::vector<Inpu
   return chart;
 }
 
-QChart *SensitivityChart(const QString &title, const QString &measure, std::vector<InputBar> bars) {
+QChart *SensitivityChart(const QString &title, const QString &measure, std::vector<InputBar> bars,
+                         bool correlation) {
   QChart *chart = NewChart(title);
   if (bars.empty()) {
     chart->setTitle(title + QObject::tr(": not computed"));
@@ -306,7 +312,13 @@ QChart *SensitivityChart(const QString &title, const QString &measure, std::vect
         high = std::max(high, v);
       }
   auto *x = new QValueAxis;
-  x->setRange(std::min(low * 1.05, -0.05), std::max(high * 1.05, 0.05));
+  if (correlation) {
+    x->setRange(-1, 1);  // a correlation's whole range, so bars compare across results
+    x->setTickCount(9);
+  } else {
+    x->setRange(std::min(low * 1.05, 0.0), std::max(high * 1.05, 0.05));
+    x->applyNiceNumbers();
+  }
   x->setLabelFormat("%.2f");
   x->setTitleText(measure);
   QCategoryAxis *y = InputAxis(bars);
@@ -387,7 +399,7 @@ std::vector<QChart *> ResultCharts(const prob::Assessment &assessment,
           TornadoChart(data.title + QObject::tr(" — one input at a time") + mark, data.unit,
                        tornado, base),
           SensitivityChart(data.title + " — " + MeasureName(measure) + mark, MeasureName(measure),
-                           sensitivity)};
+                           sensitivity, measure == SensitivityMeasure::Spearman)};
 }
 
 QImage ChartImage(QChart *chart, QSize size) {

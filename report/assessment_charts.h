@@ -45,7 +45,9 @@ QChart *TornadoChart(const QString &title, const QString &unit, std::vector<Inpu
                      double base);
 // Bars of an estimate from 0 (Spearman's rho, or a Sobol index) with the
 // interval as a line where there is one.
-QChart *SensitivityChart(const QString &title, const QString &measure, std::vector<InputBar> bars);
+// A correlation's axis spans -1 to 1.
+QChart *SensitivityChart(const QString &title, const QString &measure, std::vector<InputBar> bars,
+                         bool correlation);
 
 // The sensitivity measure of the bar chart.
 enum class SensitivityMeasure { Spearman, FirstOrder, Total };

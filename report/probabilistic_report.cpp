@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -140,16 +141,20 @@ ProbabilisticReport BuildProbabilisticReport(const prob::Assessment &assessment,
   for (const prob::InputDraft &in : draft.inputs) {
     if (!in.varied) continue;
     QStringList parameters;
-    for (const auto &[name, values] : in.parameters) {
+    for (const std::string &name : prob::ParameterNames(in)) {
+      const auto values = in.parameters.find(name);
+      if (values == in.parameters.end()) continue;
       QStringList numbers;
-      for (double x : values) numbers << Number(x);
+      for (double x : values->second) numbers << Number(x);
       parameters << QString::fromStdString(name) + " " + numbers.join(", ");
     }
-    const QString bounds = in.lower || in.upper
-                               ? QString("%1 to %2")
-                                     .arg(in.lower ? Number(*in.lower) : QStringLiteral("-"),
-                                          in.upper ? Number(*in.upper) : QStringLiteral("-"))
-                               : Tr("none");
+    QString bounds = Tr("none");
+    if (in.lower && in.upper)
+      bounds = Tr("%1 to %2").arg(Number(*in.lower), Number(*in.upper));
+    else if (in.lower)
+      bounds = Tr("%1 and above").arg(Number(*in.lower));
+    else if (in.upper)
+      bounds = Tr("up to %1").arg(Number(*in.upper));
     const VariableInput *entry = FindVariableInput(in.name);
     report.distributions.rows << QString::fromStdString(in.name);
     report.distributions.cells << QStringList{
@@ -190,7 +195,8 @@ QTableWidget *MakeTable(const TextTable &text, const char *name, bool rowCaption
   table->setSelectionMode(QAbstractItemView::NoSelection);
   table->resizeColumnsToContents();
   table->resizeRowsToContents();
-  int height = table->horizontalHeader()->height() + 4;
+  int height = table->horizontalHeader()->sizeHint().height() +
+               table->horizontalScrollBar()->sizeHint().height() + 6;
   for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
   table->setFixedHeight(height);
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

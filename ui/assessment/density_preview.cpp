@@ -23,9 +23,14 @@ DensityPreview::DensityPreview(QWidget *parent) : QWidget(parent) {
 }
 
 void DensityPreview::Clear(const QString &note) {
-  chart_->removeAllSeries();
-  for (auto *axis : chart_->axes()) chart_->removeAxis(axis);
+  // A new chart each time: series and axes of the last one go with it.
+  QChart *old = chart_;
+  chart_ = new QChart;
+  chart_->legend()->hide();
+  chart_->setMargins(QMargins(2, 2, 2, 2));
   chart_->setTitle(note);
+  view_->setChart(chart_);
+  delete old;
   points_ = 0;
 }
 

@@ -60,6 +60,13 @@ QString NumberList(const std::vector<double> &values) {
 
 }  // namespace
 
+QString BoundsText(std::optional<double> lower, std::optional<double> upper) {
+  if (lower && upper) return InputsPage::tr("%1 to %2").arg(Number(*lower), Number(*upper));
+  if (lower) return InputsPage::tr("%1 and above").arg(Number(*lower));
+  if (upper) return InputsPage::tr("up to %1").arg(Number(*upper));
+  return InputsPage::tr("none");
+}
+
 QString ParameterCaption(const std::string &parameter) {
   static const std::map<std::string, const char *> captions = {
       {"value", "Value"},           {"min", "Minimum"},
@@ -76,13 +83,13 @@ QString ParameterCaption(const std::string &parameter) {
 
 QString DistributionSummary(const prob::InputDraft &input) {
   QStringList parts;
-  for (const auto &[name, values] : input.parameters)
-    parts << QString::fromStdString(name) + " " + NumberList(values);
+  for (const std::string &name : prob::ParameterNames(input)) {
+    const auto values = input.parameters.find(name);
+    if (values != input.parameters.end())
+      parts << QString::fromStdString(name) + " " + NumberList(values->second);
+  }
   QString text = QString::fromStdString(input.family) + ": " + parts.join(", ");
-  if (input.lower || input.upper)
-    text += InputsPage::tr("; bounds %1 to %2")
-                .arg(input.lower ? Number(*input.lower) : QStringLiteral("-"),
-                     input.upper ? Number(*input.upper) : QStringLiteral("-"));
+  if (input.lower || input.upper) text += "; " + BoundsText(input.lower, input.upper);
   return text;
 }
 
@@ -93,7 +100,10 @@ InputsPage::InputsPage(prob::AssessmentDraft &draft, QWidget *parent)
   tree_->setColumnCount(4);
   tree_->setHeaderLabels(
       {tr("Input (check to vary)"), tr("Scenario's value"), tr("Unit"), tr("Distribution")});
-  tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tree_->header()->setStretchLastSection(true);
+  tree_->setColumnWidth(0, 230);
+  tree_->setColumnWidth(1, 110);
+  tree_->setColumnWidth(2, 105);
   tree_->setAlternatingRowColors(true);
 
   auto *editor = new QGroupBox(tr("Selected input"));
@@ -130,7 +140,7 @@ InputsPage::InputsPage(prob::AssessmentDraft &draft, QWidget *parent)
                         helpFolder_ + "/Distribution - " + family + ".kbn", this);
     viewer.exec();
   });
-  auto *form = new QFormLayout;
+  auto *form = form_ = new QFormLayout;
   form->addRow(tr("Unit:"), unit_);
   form->addRow(tr("Distribution:"), familyRow);
   for (std::size_t k = 0; k < params_.size(); ++k) {
@@ -266,7 +276,7 @@ void InputsPage::FillRow(QTreeWidgetItem *item) {
   if (!refusal || in->varied) flags |= Qt::ItemIsEnabled;
   item->setFlags(flags);
   item->setCheckState(0, in->varied ? Qt::Checked : Qt::Unchecked);
-  item->setText(1, Number(entry->get(record_)));
+  item->setText(1, QString::number(entry->get(record_), 'g', 7));
   item->setText(2, QString::fromStdString(entry->unit));
   const auto units = prob::InputUnits(*entry);
   const QString shownUnit =
@@ -275,11 +285,12 @@ void InputsPage::FillRow(QTreeWidgetItem *item) {
   if (in->varied && in->unit != 0) summary += " (" + shownUnit + ")";
   if (in->varied && prob::CheckInputDraft(*in)) summary = tr("Refused: ") + summary;
   item->setText(3, summary);
+  item->setToolTip(3, summary);
   item->setForeground(
       3, summary.startsWith(tr("Refused")) ? QColor(0xb0, 0x00, 0x20) : palette().text().color());
   const QString tip = refusal ? QString::fromStdString(*refusal)
                               : tr("Edited in the %1").arg(QString::fromStdString(entry->editedIn));
-  for (int c = 0; c < 4; ++c) item->setToolTip(c, tip);
+  for (int c = 0; c < 3; ++c) item->setToolTip(c, tip);
   filling_ = wasFilling;
 }
 
@@ -312,8 +323,7 @@ void InputsPage::ShowEditor() {
   if (!entry) {
     title_->setText(tr("Choose an input in the list."));
     editedIn_->clear();
-    for (auto *e : params_) e->setVisible(false);
-    for (auto *l : paramLabels_) l->setVisible(false);
+    for (auto *e : params_) form_->setRowVisible(e, false);
     offer_->setVisible(false);
     offerSource_->clear();
     preview_->Clear(QString());
@@ -327,7 +337,7 @@ void InputsPage::ShowEditor() {
   editedIn_->setText(refusal ? QString::fromStdString(*refusal)
                              : tr("Edited in the %1; the scenario has %2 %3.")
                                    .arg(QString::fromStdString(entry->editedIn),
-                                        Number(entry->get(record_)),
+                                        QString::number(entry->get(record_), 'g', 7),
                                         QString::fromStdString(entry->unit)));
   vary_->setChecked(in->varied);
   const auto units = prob::InputUnits(*entry);
@@ -345,8 +355,7 @@ void InputsPage::ShowEditor() {
   const QString unit = QString::fromStdString(units[unit_->currentIndex()].label);
   for (std::size_t k = 0; k < params_.size(); ++k) {
     const bool used = k < names.size();
-    params_[k]->setVisible(used);
-    paramLabels_[k]->setVisible(used);
+    form_->setRowVisible(params_[k], used);
     paramNames_[k] = used ? names[k] : std::string();
     params_[k]->setStyleSheet(QString());
     params_[k]->setEnabled(editable);
@@ -358,9 +367,9 @@ void InputsPage::ShowEditor() {
     const auto value = in->parameters.find(names[k]);
     params_[k]->setText(value == in->parameters.end() ? QString() : NumberList(value->second));
   }
-  const bool bounded = form && form->bounded;
-  lower_->setVisible(bounded);
-  upper_->setVisible(bounded);
+  const bool bounded = bounded_ = form && form->bounded;
+  form_->setRowVisible(lower_, bounded);
+  form_->setRowVisible(upper_, bounded);
   lower_->setText(in->lower ? Number(*in->lower) : QString());
   upper_->setText(in->upper ? Number(*in->upper) : QString());
   lower_->setStyleSheet(QString());
@@ -413,8 +422,8 @@ void InputsPage::ShowRefusal(const QString &text, const QString &parameter) {
     const QString name = QString::fromStdString(paramNames_[k]);
     if (!name.isEmpty() && named(name)) params_[k]->setStyleSheet(red);
   }
-  if (lower_->isVisible() && named(QStringLiteral("min"))) lower_->setStyleSheet(red);
-  if (upper_->isVisible() && named(QStringLiteral("max"))) upper_->setStyleSheet(red);
+  if (bounded_ && named(QStringLiteral("min"))) lower_->setStyleSheet(red);
+  if (bounded_ && named(QStringLiteral("max"))) upper_->setStyleSheet(red);
   preview_->Clear(tr("No preview while the distribution is refused."));
 }
 
@@ -441,7 +450,7 @@ void InputsPage::EditorEdited() {
   const std::pair<QLineEdit *, std::optional<double> *> bounds[] = {{lower_, &in->lower},
                                                                     {upper_, &in->upper}};
   for (const auto &[field, bound] : bounds) {
-    if (!field->isVisible()) {
+    if (!bounded_) {
       bound->reset();
       continue;
     }

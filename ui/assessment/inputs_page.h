@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "assessment_draft.h"
@@ -20,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -70,6 +72,7 @@ class InputsPage : public QWidget {
   ScenarioRecord record_{};
   std::string current_;
   bool filling_ = false;
+  bool bounded_ = false;  // the shown family takes bounds
 
   QTreeWidget *tree_;
   QLabel *title_;
@@ -80,6 +83,7 @@ class InputsPage : public QWidget {
   std::array<QLabel *, 4> paramLabels_{};
   std::array<QLineEdit *, 4> params_{};
   std::array<std::string, 4> paramNames_;
+  QFormLayout *form_;
   QLineEdit *lower_;
   QLineEdit *upper_;
   QLabel *message_;
@@ -91,7 +95,9 @@ class InputsPage : public QWidget {
 
 // The name of a distribution's parameter for people ("Geometric SD").
 QString ParameterCaption(const std::string &parameter);
-// "lognormal: gm 71.8, gsd 1.2; bounds 40 to 150" in the input's shown unit.
+// "40 to 150", "40 and above", "up to 150", "none".
+QString BoundsText(std::optional<double> lower, std::optional<double> upper);
+// "lognormal: gm 71.8, gsd 1.2; 40 to 150" in the input's shown unit.
 QString DistributionSummary(const prob::InputDraft &input);
 
 }  // namespace lumo::ui

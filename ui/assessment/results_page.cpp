@@ -77,8 +77,9 @@ ResultsPage::ResultsPage(QWidget *parent) : QWidget(parent) {
   auto *splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(table_);
   splitter->addWidget(lower);
-  splitter->setStretchFactor(0, 2);
+  splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);
+  splitter->setSizes({220, 520});
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(heading_);
   layout->addWidget(splitter, 1);

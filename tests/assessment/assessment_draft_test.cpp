@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "assessment_file.h"
+#include "lumo_state.h"
+#include "offered_distributions.h"
 #include "variable_fields.h"
 
 namespace lumo::prob {
@@ -95,6 +98,38 @@ TEST(AssessmentDraft, NumberListsAndFileNames) {
   EXPECT_FALSE(ParseNumberList("1,5x"));
   EXPECT_EQ(DistributionFileFor("/data/House - One Bedroom.vkx"),
             "/data/House - One Bedroom.mc.json");
+}
+
+TEST(OfferedDistributions, EachOfferIsOneTheReaderTakesAndFollowsThePerson) {
+  TLumoState state;
+  ScenarioRecord &s = state.ScenarioRecord;
+  s.IndividualType = IndividualType::Adult;
+  s.Gender = GenderType::Female;
+  s.BldgType = BldgType::House;
+  const auto woman = OfferedDistributionFor("BodyWeight", s);
+  ASSERT_TRUE(woman);
+  EXPECT_NEAR(woman->input.parameters.at("gm")[0], 65.5, 0.05);
+  EXPECT_FALSE(CheckInputDraft(woman->input)) << *CheckInputDraft(woman->input);
+  s.Gender = GenderType::Male;
+  EXPECT_NEAR(OfferedDistributionFor("BodyWeight", s)->input.parameters.at("gm")[0], 79.8, 0.05);
+  const auto air = OfferedDistributionFor("AirExchangeRate", s);
+  ASSERT_TRUE(air);
+  EXPECT_FALSE(CheckInputDraft(air->input));
+  // Its median and mean are the published ones.
+  const Assessment a = ReadAssessment(
+      R"({"iterations": 1, "inputs": {"AirExchangeRate": )" + InputEntryJson(air->input) + "}}",
+      ScenarioVariableFields());
+  EXPECT_NEAR(Median(a.inputs[0].distribution), 0.3, 1e-12);
+  const double gsd = air->input.parameters.at("gsd")[0];
+  EXPECT_NEAR(0.3 * std::exp(std::log(gsd) * std::log(gsd) / 2), 0.4, 1e-12);
+  // No figure for a child, a person of either sex, or an office's air.
+  s.IndividualType = IndividualType::Child;
+  EXPECT_FALSE(OfferedDistributionFor("BodyWeight", s));
+  s.IndividualType = IndividualType::Adult;
+  s.Gender = GenderType::NonSpecific;
+  EXPECT_FALSE(OfferedDistributionFor("BodyWeight", s));
+  s.BldgType = BldgType::HighRise;
+  EXPECT_FALSE(OfferedDistributionFor("AirExchangeRate", s));
 }
 
 TEST(AssessmentDraft, EveryFamilyTheWindowOffersHasItsHelpDocument) {

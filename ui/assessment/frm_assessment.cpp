@@ -140,6 +140,11 @@ void TfrmAssessment::showEvent(QShowEvent *event) {
   QWidget::showEvent(event);
 }
 
+void TfrmAssessment::changeEvent(QEvent *event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ScenarioChanged();
+  QWidget::changeEvent(event);
+}
+
 void TfrmAssessment::closeEvent(QCloseEvent *event) {
   worker_->StopAndWait();
   currentRun_ = 0;

@@ -88,6 +88,8 @@ class TfrmAssessment : public QWidget {
  protected:
   void closeEvent(QCloseEvent *event) override;
   void showEvent(QShowEvent *event) override;
+  // Coming back from the main window: the scenario's values may have changed.
+  void changeEvent(QEvent *event) override;
 
  private:
   void RunProgress(int run, qulonglong done, qulonglong total);

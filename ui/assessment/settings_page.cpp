@@ -16,6 +16,7 @@
 
 #include "assessment_command.h"
 #include "number_format.h"
+#include "result_text.h"
 
 namespace lumo::ui {
 
@@ -59,7 +60,7 @@ SettingsPage::SettingsPage(prob::AssessmentDraft &draft, QWidget *parent)
   seedRow->addWidget(newSeed_);
   auto *runForm = new QFormLayout(run);
   runForm->addRow(tr("&Iterations (1 to 10,000,000):"), iterations_);
-  runForm->addRow(tr("&Seed:"), seedRow);
+  runForm->addRow(tr("Seed:"), seedRow);
   runForm->addRow(tr("Sa&mpling:"), sampling_);
   runForm->addRow(tr("&Percentiles reported:"), percentiles_);
 
@@ -70,7 +71,9 @@ SettingsPage::SettingsPage(prob::AssessmentDraft &draft, QWidget *parent)
     references_[k]->setObjectName(QStringLiteral("edReference_%1").arg(prob::kResultNames[k]));
     references_[k]->setPlaceholderText(tr("none"));
     const int row = static_cast<int>(k % 5), column = static_cast<int>(k / 5) * 2;
-    refGrid->addWidget(new QLabel(QString(prob::kResultNames[k]) + ":"), row, column);
+    refGrid->addWidget(
+        new QLabel(QString("%1 (%2):").arg(prob::kResultNames[k], kResultFields[k].unit)), row,
+        column);
     refGrid->addWidget(references_[k], row, column + 1);
   }
 
@@ -119,6 +122,11 @@ SettingsPage::SettingsPage(prob::AssessmentDraft &draft, QWidget *parent)
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
+  auto sobolFields = [this] {
+    sobolBase_->setEnabled(sobol_->isChecked());
+    bootstrap_->setEnabled(sobol_->isChecked());
+  };
+  connect(sobol_, &QCheckBox::toggled, this, sobolFields);
   connect(newSeed_, &QPushButton::clicked, this,
           [this] { seed_->setText(QString::number(cli::ChooseSeed())); });
   connect(add, &QPushButton::clicked, this, [this] {
@@ -148,6 +156,8 @@ void SettingsPage::Reload() {
   spearman_->setChecked(draft_.sensitivity.spearman);
   oneAtATime_->setChecked(draft_.sensitivity.oneAtATime);
   sobol_->setChecked(draft_.sensitivity.sobol.has_value());
+  sobolBase_->setEnabled(sobol_->isChecked());
+  bootstrap_->setEnabled(sobol_->isChecked());
   const prob::SobolOptions sobol = draft_.sensitivity.sobol.value_or(prob::SobolOptions{1024});
   sobolBase_->setText(QString::number(sobol.baseSamples));
   bootstrap_->setText(QString::number(sobol.bootstrap));

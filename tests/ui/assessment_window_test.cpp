@@ -254,6 +254,31 @@ TEST_F(AssessmentWindowTest, DistributionFileSavedBesideTheScenarioIsOfferedWhen
   EXPECT_EQ(Find<QLineEdit>("edReference_C8hour")->text(), "5");
 }
 
+TEST_F(AssessmentWindowTest, CorrelationsBetweenVariedInputsReachTheFileAndAreRefusedOutOfRange) {
+  Open();
+  VaryTwoInputs();
+  Click("btnAddCorrelation");
+  auto *first = Find<QComboBox>("cbCorrelation1_1");
+  // Only varied inputs are offered.
+  EXPECT_EQ(first->count(), 2);
+  Choose("cbCorrelation1_1", "AirExchangeRate");
+  Choose("cbCorrelation1_2", "BodyWeight");
+  Type("edCorrelation1", "1.5");
+  chosenFile = dir->filePath("correlated.mc.json");
+  Click("btnSaveDistributionAs");
+  EXPECT_FALSE(QFile::exists(chosenFile));  // refused: not written
+  ASSERT_EQ(messages.Count(), 1);
+  EXPECT_TRUE(messages.LastText().contains("1.5")) << messages.LastText().toStdString();
+  Type("edCorrelation1", "-0.4");
+  Click("btnSaveDistributionAs");
+  const prob::Assessment file =
+      prob::ReadAssessmentFile(chosenFile.toStdString(), prob::ScenarioVariableFields());
+  ASSERT_EQ(file.correlations.size(), 1u);
+  EXPECT_EQ(file.correlations[0].first, "AirExchangeRate");
+  EXPECT_EQ(file.correlations[0].second, "BodyWeight");
+  EXPECT_EQ(file.correlations[0].rank, -0.4);
+}
+
 TEST_F(AssessmentWindowTest, ExportsWriteWhatLumoRunWritesAndThePlotOnShow) {
   TfrmAssessment *w = Open();
   chosenFile = dir->filePath("early.csv");

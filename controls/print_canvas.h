@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -51,6 +52,15 @@ class PrintCanvas {
   // The width `text` takes in the current font, in device pixels.
   virtual int TextWidth(const QString &text) const = 0;
   virtual void Line(int x1, int y1, int x2, int y2) = 0;
+  // Draws `image` scaled into the rectangle (x, y, width, height). A canvas
+  // that cannot draw pictures draws a frame in their place.
+  virtual void Image(int x, int y, int width, int height, const QImage &image) {
+    (void)image;
+    Line(x, y, x + width, y);
+    Line(x + width, y, x + width, y + height);
+    Line(x + width, y + height, x, y + height);
+    Line(x, y + height, x, y);
+  }
   virtual void NewPage() = 0;
 };
 

@@ -10,7 +10,7 @@
 namespace lumo::controls {
 
 struct PrintOp {
-  enum Kind { Begin, End, Font, Text, Line, NewPage };
+  enum Kind { Begin, End, Font, Text, Line, NewPage, Image };
   PrintOp(Kind k, int pg, int x1 = 0, int y1 = 0, int xEnd = 0, int yEnd = 0)
       : kind(k), page(pg), x(x1), y(y1), x2(xEnd), y2(yEnd) {}
   Kind kind;
@@ -37,6 +37,8 @@ class RecordingCanvas : public PrintCanvas {
   void TextOut(int x, int y, const QString &text) override;
   int TextWidth(const QString &text) const override;
   void Line(int x1, int y1, int x2, int y2) override;
+  // Recorded with its rectangle (x2, y2: width and height).
+  void Image(int x, int y, int width, int height, const QImage &image) override;
   void NewPage() override;
 
   const QList<PrintOp> &Ops() const { return ops_; }

@@ -480,6 +480,16 @@ Assessment ReadAssessment(std::string_view text, std::span<const VariableField> 
   return a;
 }
 
+AssessmentInput ReadInputEntry(const std::string &name, std::string_view entry,
+                               std::span<const VariableField> fields) {
+  const auto field = std::find_if(fields.begin(), fields.end(),
+                                  [&](const VariableField &f) { return f.name == name; });
+  if (field == fields.end()) Refuse(Quoted(name) + " is not an input that can vary.");
+  AssessmentInput read{name, ReadDistribution(name, Parse(entry)), *field};
+  CheckAgainstField(read);
+  return read;
+}
+
 Assessment ReadAssessmentFile(const std::filesystem::path &file,
                               std::span<const VariableField> fields) {
   const std::string name = file.string();

@@ -47,6 +47,12 @@ Assessment ReadAssessment(std::string_view text, std::span<const VariableField> 
 Assessment ReadAssessmentFile(const std::filesystem::path &file,
                               std::span<const VariableField> fields);
 
+// Reads one entry of "inputs" (the JSON object of the input `name`) as the
+// file's reader reads it, with the same refusals: the distribution editor
+// checks each input as it is typed. Throws EAssessmentFile.
+AssessmentInput ReadInputEntry(const std::string &name, std::string_view entry,
+                               std::span<const VariableField> fields);
+
 // The assessment written back canonically: every key written, defaults
 // included (the seed only when there is one), inputs by name, parameters in
 // a fixed order, numbers in their shortest exact form. Reading it back gives

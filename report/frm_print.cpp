@@ -40,6 +40,7 @@ TfrmPrint::TfrmPrint(QWidget *owner, lumo::TLumoState *state) : TLumoForm(owner,
   pnlPage2_ = lumo::report::MakeReportPage2(this, content_);
   layout->addWidget(pnlPage1_);
   layout->addWidget(pnlPage2_);
+  SetProbabilistic(lumo::report::NoProbabilisticReport());
   ShowPage1();
 
   QPalette palette = this->palette();
@@ -67,6 +68,8 @@ void TfrmPrint::BuildMenu(QMenuBar *menu) {
           &QAction::triggered, this, &TfrmPrint::PrintBothPagesClick);
   connect(named(printer->addAction(tr("Print &Setup")), "PrintSetup1"), &QAction::triggered, this,
           &TfrmPrint::PrintSetupClick);
+  connect(named(printer->addAction(tr("Print P&robabilistic Pages")), "PrintProbabilistic1"),
+          &QAction::triggered, this, &TfrmPrint::PrintProbabilisticClick);
   printer->addSeparator();
   connect(named(printer->addAction(tr("Save as &PDF...")), "SaveAsPdf1"), &QAction::triggered, this,
           &TfrmPrint::SavePdfClick);
@@ -74,6 +77,8 @@ void TfrmPrint::BuildMenu(QMenuBar *menu) {
           &TfrmPrint::ShowPage1);
   connect(named(menu->addAction(tr("Page &2")), "Page21"), &QAction::triggered, this,
           &TfrmPrint::ShowPage2);
+  connect(named(menu->addAction(tr("P&robabilistic")), "PageProbabilistic1"), &QAction::triggered,
+          this, &TfrmPrint::ShowProbabilisticPage);
   connect(named(menu->addAction(tr("&Concentration Plot")), "ConcentrationPlot1"),
           &QAction::triggered, this, &TfrmPrint::PlotClick);
   connect(named(menu->addAction(tr("E&xit")), "Exit1"), &QAction::triggered, this,
@@ -81,11 +86,13 @@ void TfrmPrint::BuildMenu(QMenuBar *menu) {
 }
 
 void TfrmPrint::ShowPage1() {
+  pnlProbabilistic_->hide();
   pnlPage2_->hide();
   pnlPage1_->show();
 }
 
 void TfrmPrint::ShowPage2() {
+  pnlProbabilistic_->hide();
   pnlPage1_->hide();
   pnlPage2_->show();
 }
@@ -146,7 +153,13 @@ void TfrmPrint::SavePdfClick() {
 }
 
 bool TfrmPrint::SavePdfTo(const QString &path) {
-  const QString problem = lumo::report::WriteReportPdf(content_, path);
+  // The probabilistic pages follow when an assessment has results.
+  lumo::report::MorePages more;
+  if (probabilistic_.present)
+    more = [this](lumo::controls::PrintCanvas &canvas) {
+      lumo::report::DrawProbabilisticPages(canvas, probabilistic_);
+    };
+  const QString problem = lumo::report::WriteReportPdf(content_, path, more);
   if (problem.isEmpty()) return true;
   ShowMessage(this, tr("A Small Error"), problem, MsgIcon::Error);
   return false;
@@ -163,4 +176,39 @@ void TfrmPrint::PlotClick() {
       new TfrmConcentrationPlot(this, csvFileName_, r.MolecularWeight, r.RunLength, caveat);
   plot->setAttribute(Qt::WA_DeleteOnClose);
   plot->show();
+}
+
+void TfrmPrint::SetProbabilistic(lumo::report::ProbabilisticReport report) {
+  probabilistic_ = std::move(report);
+  const bool shown = pnlProbabilistic_ && pnlProbabilistic_->isVisible();
+  if (pnlProbabilistic_) {
+    layout()->removeWidget(pnlProbabilistic_);
+    delete pnlProbabilistic_;
+  }
+  pnlProbabilistic_ = lumo::report::MakeProbabilisticPage(this, probabilistic_);
+  pnlProbabilistic_->setFixedSize(lumo::report::kPageWidth, lumo::report::kPageHeight);
+  layout()->addWidget(pnlProbabilistic_);
+  pnlProbabilistic_->setVisible(shown);
+}
+
+void TfrmPrint::ShowProbabilisticPage() {
+  pnlPage1_->hide();
+  pnlPage2_->hide();
+  pnlProbabilistic_->show();
+}
+
+void TfrmPrint::PrintProbabilisticClick() {
+  auto *canvas = CurrentPrinter();
+  if (!canvas) return;
+  if (!canvas->BeginDoc(tr("LUMO Model Report, probabilistic assessment"))) {
+    printer_.reset();
+    ShowMessage(this, tr("A Small Problem..."),
+                tr("The printer could not be started, so the probabilistic pages were not "
+                   "printed. Check that the printer is set up and switched on, or choose another "
+                   "with Print Setup."),
+                MsgIcon::Warning);
+    return;
+  }
+  lumo::report::DrawProbabilisticPages(*canvas, probabilistic_, false);
+  canvas->EndDoc();
 }

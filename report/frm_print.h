@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "lumo_form.h"
+#include "probabilistic_report.h"
 #include "report_content.h"
 
 class QAction;
@@ -49,6 +50,12 @@ class TfrmPrint : public TLumoForm {
   void ShowPage2();
   // Opens the concentration plot of the scenario's results file.
   void PlotClick();
+  // The Probabilistic page: the last probabilistic assessment's report (by
+  // default, a page saying there is none). Shown, printed and in the PDF.
+  void SetProbabilistic(lumo::report::ProbabilisticReport report);
+  const lumo::report::ProbabilisticReport &Probabilistic() const { return probabilistic_; }
+  void ShowProbabilisticPage();
+  void PrintProbabilisticClick();
 
  private:
   // The printer the print commands use: chosen once (through the printing
@@ -64,4 +71,6 @@ class TfrmPrint : public TLumoForm {
   std::unique_ptr<lumo::controls::PrintCanvas> printer_;
   QWidget *pnlPage1_ = nullptr;
   QWidget *pnlPage2_ = nullptr;
+  lumo::report::ProbabilisticReport probabilistic_;
+  QWidget *pnlProbabilistic_ = nullptr;
 };

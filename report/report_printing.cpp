@@ -101,19 +101,20 @@ bool PrintReportPage(controls::PrintCanvas &canvas, const QList<PrintItem> &item
 }
 
 bool PrintReportBothPagesOneJob(controls::PrintCanvas &canvas, const ReportContent &content,
-                                const QString &jobTitle) {
+                                const QString &jobTitle, const MorePages &more) {
   if (!canvas.BeginDoc(jobTitle)) return false;
   DrawReportItems(canvas, content.page1);
   canvas.NewPage();
   DrawReportItems(canvas, content.page2);
+  if (more) more(canvas);
   canvas.EndDoc();
   return true;
 }
 
-QString WriteReportPdf(const ReportContent &content, const QString &path) {
+QString WriteReportPdf(const ReportContent &content, const QString &path, const MorePages &more) {
   auto canvas = controls::MakePdfCanvas(path);
   PrepareNewPrinter(*canvas);
-  if (!PrintReportBothPagesOneJob(*canvas, content, QStringLiteral("LUMO Model Report")))
+  if (!PrintReportBothPagesOneJob(*canvas, content, QStringLiteral("LUMO Model Report"), more))
     return PrintingText::CannotWrite(path);
   canvas.reset();  // closes the file
   const QFileInfo written(path);

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "print_canvas.h"
 #include "report_print_layout.h"
@@ -39,11 +40,14 @@ bool PrintReportPage(controls::PrintCanvas &canvas, const QList<PrintItem> &item
 
 // Both pages in one job, page 2 on a new page (for a PDF file); false when
 // the job cannot start.
+// `more` draws further pages (the probabilistic page) before the job ends.
+using MorePages = std::function<void(controls::PrintCanvas &)>;
 bool PrintReportBothPagesOneJob(controls::PrintCanvas &canvas, const ReportContent &content,
-                                const QString &jobTitle);
+                                const QString &jobTitle, const MorePages &more = {});
 
 // Writes both pages to a PDF file at `path`. Returns an empty string on
 // success, otherwise what went wrong, for the user.
-QString WriteReportPdf(const ReportContent &content, const QString &path);
+QString WriteReportPdf(const ReportContent &content, const QString &path,
+                       const MorePages &more = {});
 
 }  // namespace lumo::report

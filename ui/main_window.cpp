@@ -104,6 +104,7 @@ void TfrmMain::Connect() {
   ConnectFiles();
   ConnectHelp();
   ConnectStudies();
+  ConnectAssessment();
 }
 
 void TfrmMain::Guarded(const std::function<void()> &step) {

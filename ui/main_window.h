@@ -36,6 +36,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -54,6 +55,8 @@ class QMenu;
 class QSettings;
 class QAbstractButton;
 class THelpBut;
+class TfrmAssessment;
+class TfrmPrint;
 
 namespace Ui {
 class TfrmMain;
@@ -113,6 +116,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void CompareScenariosClick();
   void SweepInputClick();
   bool ExportWorkbook(const QString &path);
+  // Opens (or raises) the probabilistic assessment window of this scenario.
+  void ProbabilisticAssessmentClick();
+  // The probabilistic assessment window, or null before it is first opened.
+  TfrmAssessment *AssessmentWindow() const;
   // Refills every control from State_, deriving what the refill derives
   // (the Standard Box's volume; the painting schedule unless a file is
   // being opened).
@@ -158,6 +165,12 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ConnectHelp();
   void ConnectStudies();
   lumo::ResultsState CurrentResultsState() const;
+  void ConnectAssessment();
+  // After a scenario is opened: offers its distribution file (NAME.mc.json)
+  // when there is one.
+  void OfferDistributionFile(const QString &scenarioPath);
+  // Gives the report the last probabilistic assessment's page, if any.
+  void AttachProbabilisticPage(TfrmPrint &report);
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.
@@ -302,4 +315,5 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   bool helpTextsLoaded_ = false;
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;
+  QPointer<TfrmAssessment> assessment_;
 };

@@ -145,6 +145,7 @@ bool TfrmMain::OpenFrom(const QString &path) {
                     .arg(QString::fromStdString(State_->ScenarioRecord.ChemicalName.Text())),
                 MsgIcon::Information, MsgButton::Ok);
   }
+  OfferDistributionFile(path);
   return true;
 }
 

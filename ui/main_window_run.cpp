@@ -295,5 +295,6 @@ void TfrmMain::btnPlotClick() {
 
 void TfrmMain::btnPrintReportClick() {
   TfrmPrint report(this, State_.get());
+  AttachProbabilisticPage(report);
   RunModal(report);
 }

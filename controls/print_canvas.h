@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -52,6 +54,12 @@ class PrintCanvas {
   virtual int TextWidth(const QString &text) const = 0;
   virtual void Line(int x1, int y1, int x2, int y2) = 0;
   virtual void NewPage() = 0;
+  // Draws `image` scaled into `target` (device pixels). A canvas that
+  // cannot draw pictures ignores it.
+  virtual void Image(const QRect &target, const QImage &image) {
+    (void)target;
+    (void)image;
+  }
 };
 
 // The height in device pixels of one line of `pointSize` on a canvas of

@@ -61,6 +61,12 @@ void QPrinterCanvas::Line(int x1, int y1, int x2, int y2) {
   if (painter_.isActive()) painter_.drawLine(x1, y1, x2, y2);
 }
 
+void QPrinterCanvas::Image(const QRect &target, const QImage &image) {
+  if (!painter_.isActive()) return;
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter_.drawImage(target, image);
+}
+
 void QPrinterCanvas::NewPage() {
   if (painter_.isActive()) printer_->newPage();
 }

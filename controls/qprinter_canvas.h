@@ -27,6 +27,7 @@ class QPrinterCanvas : public PrintCanvas {
   int TextWidth(const QString &text) const override;
   void Line(int x1, int y1, int x2, int y2) override;
   void NewPage() override;
+  void Image(const QRect &target, const QImage &image) override;
 
  private:
   QFont QtFont() const;

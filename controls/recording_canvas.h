@@ -10,7 +10,7 @@
 namespace lumo::controls {
 
 struct PrintOp {
-  enum Kind { Begin, End, Font, Text, Line, NewPage };
+  enum Kind { Begin, End, Font, Text, Line, NewPage, Image };
   PrintOp(Kind k, int pg, int x1 = 0, int y1 = 0, int xEnd = 0, int yEnd = 0)
       : kind(k), page(pg), x(x1), y(y1), x2(xEnd), y2(yEnd) {}
   Kind kind;
@@ -38,6 +38,8 @@ class RecordingCanvas : public PrintCanvas {
   int TextWidth(const QString &text) const override;
   void Line(int x1, int y1, int x2, int y2) override;
   void NewPage() override;
+  // Records the target rectangle (x, y, x2, y2 its corners).
+  void Image(const QRect &target, const QImage &image) override;
 
   const QList<PrintOp> &Ops() const { return ops_; }
   // Only the text operations, in order.

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QString>
 
 #include "concentration_csv.h"
@@ -51,6 +52,9 @@ class TfrmConcentrationPlot : public QDialog {
   // Saves the chart as a PNG image; shows a message and returns false when
   // the file cannot be written.
   bool ExportPng(const QString &path);
+  // The chart drawn into a picture of `size` pixels, for a printed page
+  // (the window need not be shown). A null picture when there is no plot.
+  QImage ChartImage(const QSize &size);
 
  private:
   void Replot();

@@ -11,14 +11,17 @@
 // the scenario and never changes it.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
 #include "lumo_form.h"
 #include "report_content.h"
+#include "report_document.h"
 
 class QAction;
 class QMenuBar;
+class QScrollArea;
 class QWidget;
 
 namespace lumo::controls {
@@ -29,7 +32,10 @@ class TfrmPrint : public TLumoForm {
   Q_OBJECT
 
  public:
-  TfrmPrint(QWidget *owner, lumo::TLumoState *state);
+  // `runTime`: when the run of the scenario's results ended, when the
+  // caller knows it (otherwise the concentration file's time, when the file
+  // is that run's).
+  TfrmPrint(QWidget *owner, lumo::TLumoState *state, const QDateTime &runTime = {});
   ~TfrmPrint() override;
 
   // What the window shows and prints.
@@ -39,6 +45,9 @@ class TfrmPrint : public TLumoForm {
   void PrintPg1Click();
   void PrintPg2Click();
   void PrintBothPagesClick();
+  // Every sheet in one job: inputs, results and notes, the plot.
+  void PrintAllPagesClick();
+  void PrintPlotPageClick();
   void PrintSetupClick();
   // Asks for a file name, then writes both pages to that PDF file.
   void SavePdfClick();
@@ -47,6 +56,14 @@ class TfrmPrint : public TLumoForm {
   bool SavePdfTo(const QString &path);
   void ShowPage1();
   void ShowPage2();
+  void ShowNotes();
+  // The pages' size: a factor of their designed size, or as wide as the
+  // window (the default).
+  void SetZoom(double factor);
+  void FitToWidth();
+  double Zoom() const { return zoom_; }
+  // The printed document (report_document.h), with its plot made now.
+  lumo::report::PrintedReport Document();
   // Opens the concentration plot of the scenario's results file.
   void PlotClick();
 
@@ -58,10 +75,21 @@ class TfrmPrint : public TLumoForm {
   lumo::controls::PrintCanvas *CurrentPrinter();
   bool PrintOnePage(lumo::controls::PrintCanvas &canvas, int page);
   void BuildMenu(QMenuBar *menu);
+  // Builds the screen pages at the current zoom, keeping the one shown.
+  void BuildPages();
+  bool PrintParts(const QList<lumo::report::ReportPart> &parts, const QString &what);
+  void resizeEvent(QResizeEvent *event) override;
 
   lumo::report::ReportContent content_;
   QString csvFileName_;
   std::unique_ptr<lumo::controls::PrintCanvas> printer_;
   QWidget *pnlPage1_ = nullptr;
   QWidget *pnlPage2_ = nullptr;
+  QWidget *pnlNotes_ = nullptr;
+  QWidget *pages_ = nullptr;  // holds the pages, inside the scroll area
+  QScrollArea *scroll_ = nullptr;
+  double zoom_ = 1.0;
+  bool fitWidth_ = true;
+  int shown_ = 1;  // 1, 2, or 3 for the notes
+  QString footer_;
 };

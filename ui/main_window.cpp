@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "field_tips.h"
 #include "message_box.h"
 #include "platform.h"
 #include "scenario_rules.h"
@@ -60,6 +61,7 @@ TfrmMain::TfrmMain(const std::string &programDirectory, QWidget *parent)
   Connect();
   cbChemicalNamesChange();
   ui_->mainTabs->setCurrentIndex(0);
+  RememberSaved();
 }
 
 TfrmMain::~TfrmMain() {
@@ -94,6 +96,8 @@ void TfrmMain::Connect() {
   ConnectRun();
   ConnectFiles();
   ConnectHelp();
+  ConnectKeys();
+  ui::SetFieldTips(this);
 }
 
 void TfrmMain::Guarded(const std::function<void()> &step) {
@@ -268,10 +272,7 @@ void TfrmMain::Refill(bool derive) {
 
 void TfrmMain::closeEvent(QCloseEvent *event) {
   if (!closing_) {
-    const auto answer = ShowMessage(
-        this, tr("Confirm"), tr("Are you sure you want to exit (All unsaved data will be lost)?"),
-        MsgIcon::Question, MsgButton::Yes | MsgButton::No);
-    if (answer != MsgButton::Yes) {
+    if (!MaySetScenarioAside(tr("Confirm"), tr("Save them before exiting?"))) {
       event->ignore();
       return;
     }

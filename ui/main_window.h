@@ -43,7 +43,9 @@
 #include "lumo_transfer.h"
 #include "parameter_dialogs.h"
 #include "results_view.h"
+#include "run_length_adequacy.h"
 #include "run_notifications.h"
+#include "saved_scenario.h"
 #include "schedule_fit.h"
 
 class QDialog;
@@ -101,6 +103,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
 
   // True while a run is going (btnExecute reads "Stop").
   bool Running() const;
+  // True when the scenario differs from the file it was opened from or
+  // saved to (or from the defaults of New); the caption then begins with
+  // "*".
+  bool ScenarioModified() const;
   // The chemical list file of the program's directory.
   QString ChemicalListPath() const;
   // Fetches the engine's help texts into every more-information button
@@ -134,6 +140,7 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ConnectRun();
   void ConnectFiles();
   void ConnectHelp();
+  void ConnectKeys();
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.
@@ -222,6 +229,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ResetRunDisplay();
   void EndRunState();
   void SetResultFields(const std::function<QString(double lumo::ScenarioRecord::*)> &text);
+  // Says under the results whether the run was long enough for the
+  // long-term measures (run_length_adequacy.h); nothing unless the results
+  // are those of the current inputs.
+  void ShowRunLength(bool currentResults);
   void btnPrintReportClick();
   // Stops a run and waits until its worker has ended, handling its last
   // reports meanwhile (closing, destruction).
@@ -235,12 +246,24 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   bool OpenFrom(const QString &path);
   void SetCaptionForFile(const QString &path);
   QString ChooseFile(QFileDialog &dialog);
+  // The scenario as it stands becomes the one its file holds.
+  void RememberSaved();
+  // The caption: the program, the file, and "*" first when modified.
+  void UpdateCaption();
+  // Before the scenario is replaced or the window closes: when there are
+  // changes to lose, asks Save / Discard / Cancel (`caption`, `question`).
+  // True to go on: nothing to lose, Discard, or Save and the file saved.
+  bool MaySetScenarioAside(const QString &caption, const QString &question);
 
   // ---- Help -----------------------------------------------------------------------------
   void HelpButtonClick(QAbstractButton *button);
   void InfoButtonClick(QAbstractButton *button);
   void AboutClick();
   void HelpButtonsClick();
+  // F1: the "?" button of the focused control (the one on its line in the
+  // nearest group that has one), or the first of the page shown.
+  QAbstractButton *HelpButtonFor(QWidget *focus) const;
+  void HelpForFocus();
 
   std::unique_ptr<Ui::TfrmMain> ui_;
   std::unique_ptr<lumo::LumoTransfer> State_;
@@ -267,4 +290,9 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   bool helpTextsLoaded_ = false;
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;
+  lumo::SavedScenario saved_;
+  // The run-length assessment of the inputs with this checksum (0: none).
+  std::optional<lumo::RunLengthAdequacy> runLength_;
+  std::uint32_t runLengthOf_ = 0;
+  QString captionFile_;  // empty for a scenario without a file
 };

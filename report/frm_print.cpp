@@ -93,11 +93,19 @@ void TfrmPrint::BuildPages() {
     lumo::report::ZoomPage(page, zoom_);
     column->addWidget(page, 0, Qt::AlignHCenter);
   }
-  scroll_->setWidget(pages);  // deletes the pages shown before
   pages_ = pages;
-  pnlPage1_->setVisible(shown_ == 1);
-  pnlPage2_->setVisible(shown_ == 2);
-  pnlNotes_->setVisible(shown_ == 3);
+  ShowOnly(shown_);
+  scroll_->setWidget(pages);  // deletes the pages shown before
+}
+
+void TfrmPrint::ShowOnly(int page) {
+  shown_ = page;
+  pnlPage1_->setVisible(page == 1);
+  pnlPage2_->setVisible(page == 2);
+  pnlNotes_->setVisible(page == 3);
+  // The holder as large as the page shown, from its top.
+  pages_->adjustSize();
+  if (scroll_) scroll_->verticalScrollBar()->setValue(0);
 }
 
 void TfrmPrint::SetZoom(double factor) {
@@ -174,24 +182,15 @@ void TfrmPrint::BuildMenu(QMenuBar *menu) {
 }
 
 void TfrmPrint::ShowPage1() {
-  shown_ = 1;
-  pnlPage2_->hide();
-  pnlNotes_->hide();
-  pnlPage1_->show();
+  ShowOnly(1);
 }
 
 void TfrmPrint::ShowPage2() {
-  shown_ = 2;
-  pnlPage1_->hide();
-  pnlNotes_->hide();
-  pnlPage2_->show();
+  ShowOnly(2);
 }
 
 void TfrmPrint::ShowNotes() {
-  shown_ = 3;
-  pnlPage1_->hide();
-  pnlPage2_->hide();
-  pnlNotes_->show();
+  ShowOnly(3);
 }
 
 lumo::report::PrintedReport TfrmPrint::Document() {
@@ -205,7 +204,7 @@ lumo::report::PrintedReport TfrmPrint::Document() {
                                                  : tr("The scenario has no results for its "
                                                       "current inputs: these concentrations "
                                                       "are those of the last run made."));
-  if (plot.HasData()) report.plot = plot.ChartImage(QSize(1100, 700));
+  if (plot.HasData()) report.plot = plot.ChartImage(QSize(900, 620));
   return report;
 }
 

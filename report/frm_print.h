@@ -77,6 +77,8 @@ class TfrmPrint : public TLumoForm {
   void BuildMenu(QMenuBar *menu);
   // Builds the screen pages at the current zoom, keeping the one shown.
   void BuildPages();
+  // Shows page 1, 2 or 3 (the notes) and hides the others.
+  void ShowOnly(int page);
   bool PrintParts(const QList<lumo::report::ReportPart> &parts, const QString &what);
   void resizeEvent(QResizeEvent *event) override;
 

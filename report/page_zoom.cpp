@@ -11,9 +11,9 @@ int Scaled(int v, double factor) {
   return static_cast<int>(std::lround(v * factor));
 }
 
+// Sets the widget's font, scaled, on the widget itself: a widget with a
+// style sheet (the grids) does not follow its parent's font.
 void ScaleFont(QWidget *w, double factor) {
-  // Only fonts set on the widget itself; the others follow their parent.
-  if (!w->testAttribute(Qt::WA_SetFont)) return;
   QFont font = w->font();
   if (font.pixelSize() > 0)
     font.setPixelSize(std::max(1, Scaled(font.pixelSize(), factor)));
@@ -26,7 +26,6 @@ void ScaleFont(QWidget *w, double factor) {
 
 void ZoomPage(QWidget *page, double factor) {
   if (std::fabs(factor - 1.0) < 1e-3) return;
-  ScaleFont(page, factor);
   const QSize size =
       page->minimumSize() == page->maximumSize() ? page->minimumSize() : page->size();
   page->setFixedSize(Scaled(size.width(), factor), Scaled(size.height(), factor));
@@ -43,6 +42,8 @@ void ZoomPage(QWidget *page, double factor) {
         grid->setRowHeight(r, Scaled(grid->rowHeight(r), factor));
     }
   }
+  // Last: its children have fonts of their own by now.
+  ScaleFont(page, factor);
 }
 
 }  // namespace lumo::report

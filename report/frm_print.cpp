@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "file_version_info.h"
@@ -22,6 +23,7 @@
 #include "report_notes.h"
 #include "report_printing.h"
 #include "report_screen_pages.h"
+#include "result_tips.h"
 
 using lumo::controls::MsgIcon;
 using lumo::controls::ShowMessage;
@@ -89,6 +91,8 @@ void TfrmPrint::BuildPages() {
   pnlPage1_ = lumo::report::MakeReportPage1(pages, content_);
   pnlPage2_ = lumo::report::MakeReportPage2(pages, content_);
   pnlNotes_ = lumo::report::MakeReportNotesPage(pages, content_);
+  if (auto *results = pnlPage2_->findChild<QTableWidget *>(QStringLiteral("gridLUMOResults")))
+    lumo::report::SetResultGridTips(results);
   for (QWidget *page : {pnlPage1_, pnlPage2_, pnlNotes_}) {
     lumo::report::ZoomPage(page, zoom_);
     column->addWidget(page, 0, Qt::AlignHCenter);

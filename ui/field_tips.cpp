@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "result_text.h"
+#include "result_tips.h"
 
 namespace lumo::ui {
 namespace {
@@ -46,32 +46,18 @@ const Tip kInputTips[] = {
      "Reporting interval: minutes between rows of the concentration file (minutes, 1 to 60)"},
 };
 
-// The result fields and the labels in front of them.
+using report::ResultNameOfCaption;
+using report::ResultTip;
+
+// The result fields.
 const Tip kResultFieldNames[] = {
     {"edLADD", "LADD"},   {"edADD", "ADD"},           {"edLADC", "LADC"},
     {"edADC", "ADC"},     {"edCPeak", "Cpeak"},       {"edSingleDose", "SingleEventDose"},
     {"edADPR", "APDR"},   {"edADPRTime", "APDRtime"}, {"edC15min", "C15min"},
     {"edC8hr", "C8hour"},
 };
-const Tip kResultLabels[] = {
-    {"LADD", "LADD"},       {"ADD", "ADD"},
-    {"LADC", "LADC"},       {"ADC", "ADC"},
-    {"C peak", "Cpeak"},    {"Single Event Dose", "SingleEventDose"},
-    {"APDR", "APDR"},       {"APDR Time", "APDRtime"},
-    {"C 15-min", "C15min"}, {"C 8-hr", "C8hour"},
-};
 
 }  // namespace
-
-QString ResultTip(const QString &resultName, bool ppm) {
-  for (const auto &f : kResultFields) {
-    if (resultName != QLatin1String(f.name)) continue;
-    return QStringLiteral("%1: %2 (%3)")
-        .arg(QLatin1String(f.name), QString::fromUtf8(f.label),
-             ppm ? QStringLiteral("ppm") : QString::fromUtf8(f.unit));
-  }
-  return QString();
-}
 
 void SetFieldTips(QWidget *window) {
   for (const Tip &tip : kInputTips) {
@@ -85,10 +71,11 @@ void SetFieldTips(QWidget *window) {
     const QString ppmField = QLatin1String(field.control) + QStringLiteral("PPM");
     if (auto *w = window->findChild<QWidget *>(ppmField)) w->setToolTip(ResultTip(name, true));
   }
-  for (auto *label : window->findChildren<QLabel *>()) {
-    for (const Tip &l : kResultLabels)
-      if (label->text() == QString::fromUtf8(l.control))
-        label->setToolTip(ResultTip(QLatin1String(l.text)));
+  // The captions in front of the result fields.
+  const QWidget *results = window->findChild<QWidget *>(QStringLiteral("gbResults"));
+  for (auto *label : results ? results->findChildren<QLabel *>() : QList<QLabel *>()) {
+    const QString name = ResultNameOfCaption(label->text());
+    if (!name.isEmpty()) label->setToolTip(ResultTip(name));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "report_screen_pages.h"
 #include "results_provenance.h"
 #include "run_length_adequacy.h"
+#include "typical_ranges.h"
 
 namespace lumo::report {
 
@@ -25,6 +26,7 @@ QStringList ReportNotes(const TLumoState &state, const QString &csvFileName) {
       // Inputs the check refuses had no run to judge.
     }
   }
+  for (const auto &note : PlausibilityNotes(r)) notes << QString::fromStdString(note.text);
   return notes;
 }
 

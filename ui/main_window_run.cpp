@@ -12,6 +12,7 @@
 #include "frm_print.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "plausibility_flags.h"
 #include "result_text.h"
 #include "results_provenance.h"
 #include "scenario_rules.h"
@@ -188,6 +189,7 @@ void TfrmMain::UpdateResultsView() {
   ex.lblResultsStatus->setStyleSheet(plain ? QString()
                                            : QStringLiteral("color: #a04000; font-weight: bold;"));
   ShowRunLength(view.current && view.numbers);
+  ui::ShowPlausibilityFlags(this, r);
   UpdateCaption();
 }
 

@@ -112,6 +112,7 @@ ScenarioOutcome BatchRun::Execute(LumoTransfer &scenario, ScenarioOutcome outcom
     for (std::size_t i = 0; i < kResultFields.size(); ++i)
       outcome.results[i] = scenario.ScenarioRecord.*kResultFields[i].value;
     outcome.ok = true;
+    outcome.runLength = AssessRunLength(scenario.Record(), outcome.csv);
   } else if (!owner.Failure().empty()) {
     outcome.error = outcome.scenario + ": " + owner.Failure();
   } else if (auto percent = owner.StoppedAt()) {

@@ -7,9 +7,11 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "program_layout.h"
+#include "run_length_adequacy.h"
 
 namespace lumo {
 class LumoTransfer;
@@ -28,6 +30,8 @@ struct ScenarioOutcome {
   std::string chemical;  // chemical name
   double molecularWeight = 0;
   std::array<double, 10> results{};  // in the order of kResultFields
+  // Whether the run was long enough for the long-term measures (when ok).
+  std::optional<RunLengthAdequacy> runLength;
 };
 
 class BatchRun {

@@ -29,7 +29,31 @@ std::string ResultText(const ScenarioOutcome &o) {
       ppm = "  (" + FormatResult(ToPpm(o.results[i], o.molecularWeight)) + " ppm)";
     out += "  " + padded(f.name, 16) + " " + padded(f.label, 38) + " " + value + ppm + "\n";
   }
-  return out + "  Concentrations: " + o.csv + "\n";
+  out += "  Concentrations: " + o.csv + "\n";
+  if (o.runLength) {
+    const auto notes = RunLengthNotes(*o.runLength);
+    out += "  Run length: " + notes[0] + "\n";
+    if (notes.size() > 1) out += "  Warning: " + notes[1] + "\n";
+  }
+  return out;
+}
+
+nlohmann::ordered_json RunLengthJson(const RunLengthAdequacy &a) {
+  nlohmann::ordered_json out;
+  out["run-length-days"] = Number(a.runLengthDays);
+  out["applied-mg"] = Number(a.appliedMg);
+  out["emitted-mg"] = Number(a.emittedMg);
+  out["emitted-share"] = Number(a.EmittedShare());
+  const bool shares = a.end && a.emittedMg > 0;
+  out["airborne-share"] = shares ? Number(a.end->airborneMg / a.emittedMg) : nullptr;
+  out["sinks-share"] =
+      shares && a.end->reversibleSinks ? Number(a.end->sinksMg / a.emittedMg) : nullptr;
+  out["long-term-underestimated"] = a.Underestimated();
+  const auto days = a.SuggestedRunLength();
+  out["run-length-for-99-days"] = days ? nlohmann::ordered_json(*days) : nullptr;
+  const auto notes = RunLengthNotes(a);
+  out["warning"] = notes.size() > 1 ? nlohmann::ordered_json(notes[1]) : nullptr;
+  return out;
 }
 
 nlohmann::ordered_json Number(double value) {
@@ -65,6 +89,7 @@ std::string ResultJson(const std::vector<ScenarioOutcome> &outcomes) {
           ppm[kResultFields[i].name] = Number(ToPpm(o.results[i], o.molecularWeight));
       one["ppm"] = ppm;
       one["csv"] = o.csv;
+      if (o.runLength) one["run-length"] = RunLengthJson(*o.runLength);
     } else {
       one["error"] = o.error;
       if (!o.csv.empty()) one["csv"] = o.csv;

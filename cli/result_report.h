@@ -24,5 +24,8 @@ std::string ResultJson(const std::vector<ScenarioOutcome> &outcomes);
 nlohmann::ordered_json Number(double value);
 nlohmann::ordered_json ResultsJson(const std::array<double, 10> &results);
 std::string DumpJson(const nlohmann::ordered_json &json);
+// Whether the run was long enough: shares emitted, airborne and in the
+// sinks, the warning and the run length that emits 99 %.
+nlohmann::ordered_json RunLengthJson(const RunLengthAdequacy &adequacy);
 
 }  // namespace lumo::cli

@@ -29,10 +29,10 @@ class ModalMessageSink : public MessageSink {
     const struct {
       MsgButton ours;
       QMessageBox::StandardButton qt;
-    } kButtons[] = {{MsgButton::Ok, QMessageBox::Ok},
-                    {MsgButton::Yes, QMessageBox::Yes},
-                    {MsgButton::No, QMessageBox::No},
-                    {MsgButton::Cancel, QMessageBox::Cancel}};
+    } kButtons[] = {
+        {MsgButton::Ok, QMessageBox::Ok},           {MsgButton::Yes, QMessageBox::Yes},
+        {MsgButton::No, QMessageBox::No},           {MsgButton::Save, QMessageBox::Save},
+        {MsgButton::Discard, QMessageBox::Discard}, {MsgButton::Cancel, QMessageBox::Cancel}};
     for (const auto &b : kButtons) {
       if (request.buttons.testFlag(b.ours)) box.addButton(b.qt);
     }

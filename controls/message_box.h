@@ -13,7 +13,7 @@ namespace lumo::controls {
 
 enum class MsgIcon { None, Information, Warning, Error, Question };
 
-enum class MsgButton { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+enum class MsgButton { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Save = 16, Discard = 32 };
 Q_DECLARE_FLAGS(MsgButtons, MsgButton)
 
 struct MessageRequest {

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -52,16 +53,17 @@ class PrintCanvas {
   // The width `text` takes in the current font, in device pixels.
   virtual int TextWidth(const QString &text) const = 0;
   virtual void Line(int x1, int y1, int x2, int y2) = 0;
-  // Draws `image` scaled into the rectangle (x, y, width, height). A canvas
-  // that cannot draw pictures draws a frame in their place.
-  virtual void Image(int x, int y, int width, int height, const QImage &image) {
-    (void)image;
-    Line(x, y, x + width, y);
-    Line(x + width, y, x + width, y + height);
-    Line(x + width, y + height, x, y + height);
-    Line(x, y + height, x, y);
-  }
   virtual void NewPage() = 0;
+  // Draws `image` scaled into `target` (device pixels). A canvas that
+  // cannot draw pictures draws a frame in its place.
+  virtual void Image(const QRect &target, const QImage &image) {
+    (void)image;
+    const int x1 = target.left(), y1 = target.top(), x2 = target.right(), y2 = target.bottom();
+    Line(x1, y1, x2, y1);
+    Line(x2, y1, x2, y2);
+    Line(x2, y2, x1, y2);
+    Line(x1, y2, x1, y1);
+  }
 };
 
 // The height in device pixels of one line of `pointSize` on a canvas of

@@ -57,12 +57,14 @@ int QPrinterCanvas::TextWidth(const QString &text) const {
   return metrics.horizontalAdvance(text);
 }
 
-void QPrinterCanvas::Image(int x, int y, int width, int height, const QImage &image) {
-  if (painter_.isActive()) painter_.drawImage(QRect(x, y, width, height), image);
-}
-
 void QPrinterCanvas::Line(int x1, int y1, int x2, int y2) {
   if (painter_.isActive()) painter_.drawLine(x1, y1, x2, y2);
+}
+
+void QPrinterCanvas::Image(const QRect &target, const QImage &image) {
+  if (!painter_.isActive()) return;
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter_.drawImage(target, image);
 }
 
 void QPrinterCanvas::NewPage() {

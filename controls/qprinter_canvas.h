@@ -26,8 +26,8 @@ class QPrinterCanvas : public PrintCanvas {
   void TextOut(int x, int y, const QString &text) override;
   int TextWidth(const QString &text) const override;
   void Line(int x1, int y1, int x2, int y2) override;
-  void Image(int x, int y, int width, int height, const QImage &image) override;
   void NewPage() override;
+  void Image(const QRect &target, const QImage &image) override;
 
  private:
   QFont QtFont() const;

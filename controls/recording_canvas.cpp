@@ -40,8 +40,9 @@ void RecordingCanvas::Line(int x1, int y1, int x2, int y2) {
   ops_.append(PrintOp(PrintOp::Line, page_, x1, y1, x2, y2));
 }
 
-void RecordingCanvas::Image(int x, int y, int width, int height, const QImage &) {
-  ops_.append(PrintOp(PrintOp::Image, page_, x, y, width, height));
+void RecordingCanvas::Image(const QRect &target, const QImage &) {
+  ops_.append(
+      PrintOp(PrintOp::Image, page_, target.left(), target.top(), target.right(), target.bottom()));
 }
 
 void RecordingCanvas::NewPage() {

@@ -37,9 +37,9 @@ class RecordingCanvas : public PrintCanvas {
   void TextOut(int x, int y, const QString &text) override;
   int TextWidth(const QString &text) const override;
   void Line(int x1, int y1, int x2, int y2) override;
-  // Recorded with its rectangle (x2, y2: width and height).
-  void Image(int x, int y, int width, int height, const QImage &image) override;
   void NewPage() override;
+  // Records the target rectangle (x, y, x2, y2 its corners).
+  void Image(const QRect &target, const QImage &image) override;
 
   const QList<PrintOp> &Ops() const { return ops_; }
   // Only the text operations, in order.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -228,6 +229,22 @@ bool TfrmConcentrationPlot::ExportPng(const QString &path) {
                   .arg(path),
               MsgIcon::Error);
   return false;
+}
+
+QImage TfrmConcentrationPlot::ChartImage(const QSize &size) {
+  if (!ok_) return QImage();
+  QChart *chart = chartView_->chart();
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  // The chart laid out at the picture's size, drawn, and put back.
+  const QRectF before = chart->geometry();
+  chart->setGeometry(QRectF(QPointF(0, 0), QSizeF(size)));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  chart->scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), chart->geometry());
+  painter.end();
+  chart->setGeometry(before);
+  return image;
 }
 
 void TfrmConcentrationPlot::ExportClick() {

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QString>
 
 #include "concentration_csv.h"
@@ -55,6 +56,9 @@ class TfrmConcentrationPlot : public QDialog {
   // (series_csv.h); shows a message and returns false when the file cannot
   // be written.
   bool ExportCsv(const QString &path);
+  // The chart drawn into a picture of `size` pixels, for a printed page
+  // (the window need not be shown). A null picture when there is no plot.
+  QImage ChartImage(const QSize &size);
 
  private:
   void Replot();

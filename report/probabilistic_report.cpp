@@ -320,18 +320,21 @@ QList<PrintItem> ProbabilisticPrintItems(const ProbabilisticReport &report) {
 }
 
 void DrawProbabilisticPages(controls::PrintCanvas &canvas, const ProbabilisticReport &report,
-                            bool newPage) {
+                            bool newPage, const PageFrame &frame) {
   if (newPage) canvas.NewPage();
   canvas.SetFont(DefaultPrinterFont());
-  DrawReportItems(canvas, ProbabilisticPrintItems(report));
+  DrawReportItems(canvas, ProbabilisticPrintItems(report), frame);
   // The plots two to a page, each the page's width.
   const int margin = 10;
   const int width = canvas.PageWidth() - 2 * margin;
   const int height = width * kPlotSize.height() / kPlotSize.width();
   for (int k = 0; k < report.plots.size(); ++k) {
-    if (k % 2 == 0) canvas.NewPage();
+    if (k % 2 == 0) {
+      if (frame.endOfPage) frame.endOfPage();
+      canvas.NewPage();
+    }
     const int y = k % 2 == 0 ? margin : std::max(canvas.PageHeight() / 2, height + 2 * margin);
-    canvas.Image(margin, y, width, height, report.plots[k]);
+    canvas.Image(QRect(margin, y, width, height), report.plots[k]);
   }
 }
 

@@ -18,6 +18,7 @@
 #include "assessment_run.h"
 #include "assessment_summary.h"
 #include "print_canvas.h"
+#include "report_printing.h"
 #include "report_print_layout.h"
 
 class QWidget;
@@ -79,7 +80,9 @@ QWidget *MakeProbabilisticPage(QWidget *parent, const ProbabilisticReport &repor
 QList<PrintItem> ProbabilisticPrintItems(const ProbabilisticReport &report);
 // Draws the pages on a canvas already in a job (from a new page on when
 // `newPage`, after other pages): the text, then the plots two to a page.
+// `frame` keeps room at each sheet's bottom and is told when a sheet ends
+// (the document's footer), the last one excepted.
 void DrawProbabilisticPages(controls::PrintCanvas &canvas, const ProbabilisticReport &report,
-                            bool newPage = true);
+                            bool newPage = true, const PageFrame &frame = {});
 
 }  // namespace lumo::report

@@ -6,6 +6,7 @@
 
 #include "lumo_state.h"
 #include "report_format.h"
+#include "report_notes.h"
 #include "results_provenance.h"
 
 namespace lumo::report {
@@ -51,6 +52,7 @@ class ContentBuilder {
     BuildPatternGrid(QStringLiteral("gridWeekDay"), r_.WeekDayPattern);
     BuildPatternGrid(QStringLiteral("gridWeekEnd"), r_.WeekEndPattern);
     BuildResults();
+    content_.notes = ReportNotes(state_, context_.csvFileName);
     content_.page1 = PrintPage1Items(state_, content_);
     content_.page2 = PrintPage2Items(state_, content_);
     return content_;
@@ -269,6 +271,10 @@ QString GridText::Cell(int column, int row) const {
 
 QStringList GlossaryLines() {
   return GlossaryText::Lines();
+}
+
+QStringList WrapReportText(const QString &text, int width) {
+  return WrapText(text, width);
 }
 
 ReportContent BuildReportContent(const TLumoState &state, const ReportContext &context) {

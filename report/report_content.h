@@ -39,6 +39,9 @@ struct ReportContent {
   QMap<QString, GridText> grids;  // grid name -> cells
   QList<PrintItem> page1;
   QList<PrintItem> page2;
+  // Whether the run was long enough, inputs outside their typical ranges
+  // (report_notes.h); printed after the glossary.
+  QStringList notes;
   QString decimalMark = QStringLiteral(".");  // used by every number
   // False when the stored results do not belong to the inputs shown (out of
   // date, of unknown inputs, or none): the results grid then holds, in its
@@ -56,6 +59,9 @@ inline constexpr int kScreenPatternLines = 5;
 
 // The glossary under the results, in screen (and print) order.
 QStringList GlossaryLines();
+
+// `text` broken at blanks into lines of at most `width` characters.
+QStringList WrapReportText(const QString &text, int width);
 
 ReportContent BuildReportContent(const TLumoState &state, const ReportContext &context);
 

@@ -14,6 +14,8 @@ namespace {
 constexpr int kPaintGridFirstLine = 12;
 constexpr int kMolecularWeightRow = 11;
 constexpr int kSinkFirstLine = 33;
+// Characters of a note's printed line.
+constexpr int kNoteLineChars = 110;
 
 class Page {
   Q_DECLARE_TR_FUNCTIONS(PrintLayout)
@@ -100,6 +102,17 @@ class Page {
     }
     const QStringList glossary = GlossaryLines();
     for (int i = 0; i < glossary.size(); ++i) Body(first + 6 + i, XPos::Margin(), glossary[i]);
+    Notes(first + 7 + static_cast<int>(glossary.size()));
+  }
+
+  // The notes under a heading, each wrapped to the page's width.
+  void Notes(int first) {
+    if (content_.notes.isEmpty()) return;
+    Add(first, XPos::Margin(), PrintStyle::PatternTitle, tr("Notes"));
+    int line = first + 1;
+    for (const QString &note : content_.notes)
+      for (const QString &text : WrapReportText(note, kNoteLineChars))
+        Body(line++, XPos::Margin(), text);
   }
 
  private:

@@ -59,13 +59,14 @@ int LineUnit(const controls::PrintFont &font, int dpi) {
   return 2 * controls::PixelHeight(font.pointSize, dpi);
 }
 
-void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &items) {
+void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &items,
+                     const PageFrame &frame) {
   // The line unit comes from the font the canvas has before this page sets
   // any of its own.
   const int dpi = canvas.VerticalDpi();
   const int lineUnit = LineUnit(canvas.Font(), dpi);
   const int width = canvas.PageWidth();
-  const int height = canvas.PageHeight();
+  const int height = canvas.PageHeight() - frame.reservedBottom;
 
   QList<PrintItem> ordered = items;
   std::stable_sort(ordered.begin(), ordered.end(),
@@ -84,6 +85,10 @@ void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &item
     const int textHeight = controls::PixelHeight(canvas.Font().pointSize, dpi);
     if (line > 1 && line * lineUnit + textHeight > height) {
       // Below the page bottom: carry on from the top of a new page.
+      if (frame.endOfPage) {
+        frame.endOfPage();
+        canvas.SetFont(StyleFont(style));
+      }
       canvas.NewPage();
       firstLine = item.line - 1;
       line = 1;

@@ -30,8 +30,17 @@ void PrepareNewPrinter(controls::PrintCanvas &canvas);
 // Twice the pixel height of `font` on a canvas of `dpi` dots per inch.
 int LineUnit(const controls::PrintFont &font, int dpi);
 
+// What a page keeps for itself: device pixels at its bottom that the items
+// leave free (for a footer), and what is drawn on each page the items fill
+// before the next one starts.
+struct PageFrame {
+  int reservedBottom = 0;
+  std::function<void()> endOfPage;
+};
+
 // Draws `items` on the canvas already in a job, from its current page on.
-void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &items);
+void DrawReportItems(controls::PrintCanvas &canvas, const QList<PrintItem> &items,
+                     const PageFrame &frame = {});
 
 // One print job of one page; false (nothing printed) when the job cannot
 // start.

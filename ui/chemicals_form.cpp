@@ -14,6 +14,7 @@
 
 #include "chemical_file.h"
 #include "message_box.h"
+#include "name_order.h"
 #include "num_edit.h"
 #include "real_edit.h"
 
@@ -38,7 +39,6 @@ TfrmChemicals::TfrmChemicals(const QString &chemsPath, QWidget *parent)
 
   lbChemicalNames_ = new QListWidget(this);
   lbChemicalNames_->setObjectName(QStringLiteral("lbChemicalNames"));
-  lbChemicalNames_->setSortingEnabled(true);
   lbChemicalNames_->setToolTip(tr("Double Click to Edit"));
   lbChemicalNames_->setMinimumWidth(200);
 
@@ -148,9 +148,9 @@ bool TfrmChemicals::FillList() {
   if (loaded) {
     QSignalBlocker block(lbChemicalNames_);
     lbChemicalNames_->clear();
-    for (const lumo::TChemicalRecord &r : file_->Records()) {
-      lbChemicalNames_->addItem(QString::fromStdString(r.name));
-    }
+    QStringList names;
+    for (const lumo::TChemicalRecord &r : file_->Records()) names << QString::fromStdString(r.name);
+    lbChemicalNames_->addItems(lumo::ui::SortedNames(names));
   }
   if (lbChemicalNames_->count() == 0) {
     btnEdit_->setEnabled(false);

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "desktop_layout.h"
+#include "field_tips.h"
 #include "message_box.h"
 #include "platform.h"
 #include "scenario_rules.h"
@@ -69,6 +70,7 @@ TfrmMain::TfrmMain(const platform::ProgramLayout &layout, QWidget *parent)
   Connect();
   cbChemicalNamesChange();
   ui_->mainTabs->setCurrentIndex(0);
+  RememberSaved();
 }
 
 TfrmMain::~TfrmMain() {
@@ -105,6 +107,8 @@ void TfrmMain::Connect() {
   ConnectHelp();
   ConnectStudies();
   ConnectAssessment();
+  ConnectKeys();
+  ui::SetFieldTips(this);
 }
 
 void TfrmMain::Guarded(const std::function<void()> &step) {
@@ -279,10 +283,7 @@ void TfrmMain::Refill(bool derive) {
 
 void TfrmMain::closeEvent(QCloseEvent *event) {
   if (!closing_) {
-    const auto answer = ShowMessage(
-        this, tr("Confirm"), tr("Are you sure you want to exit (All unsaved data will be lost)?"),
-        MsgIcon::Question, MsgButton::Yes | MsgButton::No);
-    if (answer != MsgButton::Yes) {
+    if (!MaySetScenarioAside(tr("Confirm"), tr("Save them before exiting?"))) {
       event->ignore();
       return;
     }

@@ -46,7 +46,9 @@
 #include "program_layout.h"
 #include "results_provenance.h"
 #include "results_view.h"
+#include "run_length_adequacy.h"
 #include "run_notifications.h"
+#include "saved_scenario.h"
 #include "schedule_fit.h"
 
 class QDialog;
@@ -129,6 +131,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
 
   // True while a run is going (btnExecute reads "Stop").
   bool Running() const;
+  // True when the scenario differs from the file it was opened from or
+  // saved to (or from the defaults of New); the caption then begins with
+  // "*".
+  bool ScenarioModified() const;
   // The chemical list the editor changes: in the program's directory, or the
   // user's copy (program_layout.h).
   QString ChemicalListPath() const;
@@ -171,6 +177,7 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void OfferDistributionFile(const QString &scenarioPath);
   // Gives the report the last probabilistic assessment's page, if any.
   void AttachProbabilisticPage(TfrmPrint &report);
+  void ConnectKeys();
 
   // Runs `step`; a scenario error it raises (painting schedule too long, a
   // text that cannot be stored) is shown and the window refilled.
@@ -259,6 +266,10 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   void ResetRunDisplay();
   void EndRunState();
   void SetResultFields(const std::function<QString(double lumo::ScenarioRecord::*)> &text);
+  // Says under the results whether the run was long enough for the
+  // long-term measures (run_length_adequacy.h); nothing unless the results
+  // are those of the current inputs.
+  void ShowRunLength(bool currentResults);
   void btnPrintReportClick();
   // Stops a run and waits until its worker has ended, handling its last
   // reports meanwhile (closing, destruction).
@@ -280,12 +291,24 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   // Where File, Open and Save As start: the current file's folder, or for the
   // start-up scenario the last folder used (if it still exists).
   QString StartFolder() const;
+  // The scenario as it stands becomes the one its file holds.
+  void RememberSaved();
+  // The caption: the program, the file, and "*" first when modified.
+  void UpdateCaption();
+  // Before the scenario is replaced or the window closes: when there are
+  // changes to lose, asks Save / Discard / Cancel (`caption`, `question`).
+  // True to go on: nothing to lose, Discard, or Save and the file saved.
+  bool MaySetScenarioAside(const QString &caption, const QString &question);
 
   // ---- Help -----------------------------------------------------------------------------
   void HelpButtonClick(QAbstractButton *button);
   void InfoButtonClick(QAbstractButton *button);
   void AboutClick();
   void HelpButtonsClick();
+  // F1: the "?" button of the focused control (the one on its line in the
+  // nearest group that has one), or the first of the page shown.
+  QAbstractButton *HelpButtonFor(QWidget *focus) const;
+  void HelpForFocus();
 
   std::unique_ptr<Ui::TfrmMain> ui_;
   lumo::platform::ProgramLayout layout_;
@@ -316,4 +339,9 @@ class TfrmMain : public QMainWindow, public lumo::RunNotifications {
   THelpBut *helpButtons_ = nullptr;
   bool closing_ = false;
   QPointer<TfrmAssessment> assessment_;
+  lumo::SavedScenario saved_;
+  // The run-length assessment of the inputs with this checksum (0: none).
+  std::optional<lumo::RunLengthAdequacy> runLength_;
+  std::uint32_t runLengthOf_ = 0;
+  QString captionFile_;  // empty for a scenario without a file
 };

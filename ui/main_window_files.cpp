@@ -40,7 +40,39 @@ void TfrmMain::ConnectFiles() {
 }
 
 void TfrmMain::SetCaptionForFile(const QString &path) {
-  setWindowTitle(tr("Lumora (LUMO)- [") + path + QLatin1Char(']'));
+  captionFile_ = path;
+  UpdateCaption();
+}
+
+void TfrmMain::UpdateCaption() {
+  QString caption = tr("Lumora (LUMO)");
+  if (!captionFile_.isEmpty()) caption += tr("- [") + captionFile_ + QLatin1Char(']');
+  if (ScenarioModified()) caption.prepend(QLatin1Char('*'));
+  setWindowTitle(caption);
+}
+
+bool TfrmMain::ScenarioModified() const {
+  return State_ && saved_.Differs(State_->ScenarioRecord, State_->PaintDurationGrid());
+}
+
+void TfrmMain::RememberSaved() {
+  saved_.Remember(State_->ScenarioRecord, State_->PaintDurationGrid());
+  UpdateCaption();
+}
+
+bool TfrmMain::MaySetScenarioAside(const QString &caption, const QString &question) {
+  // A field being edited is left (and stored) first: its edit counts.
+  ui_->mainTabs->setFocus();
+  if (!ScenarioModified()) return true;
+  const QString file =
+      captionFile_.isEmpty() ? tr("The new scenario") : tr("The scenario \"%1\"").arg(captionFile_);
+  const auto answer =
+      ShowMessage(this, caption, tr("%1 has changes that are not saved. %2").arg(file, question),
+                  MsgIcon::Question, MsgButton::Save | MsgButton::Discard | MsgButton::Cancel);
+  if (answer == MsgButton::Discard) return true;
+  if (answer != MsgButton::Save) return false;
+  SaveAs1Click();
+  return !ScenarioModified();
 }
 
 QString TfrmMain::ChooseFile(QFileDialog &dialog) {
@@ -50,16 +82,15 @@ QString TfrmMain::ChooseFile(QFileDialog &dialog) {
 }
 
 void TfrmMain::New1Click() {
-  const auto answer = ShowMessage(this, tr("Do you really want to do this?"),
-                                  tr("This will reset ALL values; Continue?"), MsgIcon::Question,
-                                  MsgButton::Yes | MsgButton::No);
-  if (answer != MsgButton::Yes) return;
+  if (!MaySetScenarioAside(tr("Do you really want to do this?"),
+                           tr("Save them before all values are reset?")))
+    return;
   // The running calculation belongs to the scenario being replaced.
   if (Running()) {
     State_->StopExecution();
     EndRunState();
   }
-  setWindowTitle(tr("Lumora (LUMO)"));
+  captionFile_.clear();
   auto &r = State_->ScenarioRecord;
   Guarded([&] {
     State_->SetDefault();
@@ -77,6 +108,7 @@ void TfrmMain::New1Click() {
     cbChemicalNamesChange();
   });
   ResetRunDisplay();
+  RememberSaved();
 }
 
 void TfrmMain::Open1Click() {
@@ -93,8 +125,10 @@ void TfrmMain::Open1Click() {
 }
 
 bool TfrmMain::OpenFrom(const QString &path) {
-  // A field being edited is left (and stored) first.
-  ui_->mainTabs->setFocus();
+  // A field being edited is left (and stored) first; changes it would
+  // lose are saved or discarded as the user says.
+  if (!MaySetScenarioAside(tr("Confirm"), tr("Save them before another scenario is opened?")))
+    return false;
   QString error;
   try {
     State_->GetState(path.toStdString());
@@ -125,6 +159,7 @@ bool TfrmMain::OpenFrom(const QString &path) {
   buildingGuard_ = false;
   // The file's results are shown for what they are (results_view.h).
   ResetRunDisplay();
+  RememberSaved();
   if (!ScheduleFits(State_->ScenarioRecord)) {
     // A file may hold a painting too long for the schedule: say so now, not
     // at the first change or at Execute.
@@ -178,8 +213,9 @@ bool TfrmMain::SaveTo(const QString &path) {
                                        QString::fromStdString(e.what()));
     return false;
   }
-  SetCaptionForFile(path);
+  captionFile_ = path;
   RememberFile(path);
+  RememberSaved();
   ShowMessage(this, tr("LUMO"), tr("Saved as ") + path, MsgIcon::Information, MsgButton::Ok);
   return true;
 }

@@ -9,6 +9,7 @@
 #include "chemicals_form.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "name_order.h"
 #include "platform.h"
 #include "scenario_rules.h"
 #include "ui_main_window.h"
@@ -82,8 +83,9 @@ bool TfrmMain::FillChemicalList() {
   auto *cb = Paint().cbChemicalNames;
   QSignalBlocker block(cb);
   cb->clear();
-  for (const auto &chemical : file.Records()) cb->addItem(QString::fromStdString(chemical.name));
-  cb->model()->sort(0);
+  QStringList names;
+  for (const auto &chemical : file.Records()) names << QString::fromStdString(chemical.name);
+  cb->addItems(ui::SortedNames(names));
   return true;
 }
 

@@ -1,15 +1,18 @@
 // The Execution page: texts and run settings, Execute and Stop, the run
 // reports from the worker thread, the results and the report window.
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QSpinBox>
 #include <QThread>
 
+#include "assemble_engine_inputs.h"
 #include "frm_concentration_plot.h"
 #include "frm_print.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "plausibility_flags.h"
 #include "result_text.h"
 #include "results_provenance.h"
 #include "scenario_rules.h"
@@ -148,6 +151,7 @@ void TfrmMain::ResetRunDisplay() {
 
 void TfrmMain::ShowResults(const ExecutionResultsRecord &results) {
   State_->AfterExecution(results);
+  runLengthOf_ = 0;  // judged again, with this run's concentration file
   lastRun_ = {LastRun::Completed, 100};
   Execution().barPercentComplete->SetPercentShaded(100);
   EndRunState();
@@ -184,6 +188,40 @@ void TfrmMain::UpdateResultsView() {
   ex.lblResultsStatus->setText(QString::fromStdString(view.status));
   ex.lblResultsStatus->setStyleSheet(plain ? QString()
                                            : QStringLiteral("color: #a04000; font-weight: bold;"));
+  ShowRunLength(view.current && view.numbers);
+  ui::ShowPlausibilityFlags(this, r);
+  UpdateCaption();
+}
+
+void TfrmMain::ShowRunLength(bool currentResults) {
+  auto *label = Execution().lblRunLength;
+  if (!currentResults) {
+    label->clear();
+    label->hide();
+    return;
+  }
+  const auto inputs = InputsChecksum(State_->ScenarioRecord, State_->PaintDurationGrid());
+  if (inputs != runLengthOf_) {
+    runLengthOf_ = inputs;
+    runLength_.reset();
+    try {
+      auto run = AssembleEngineInputs(State_->ScenarioRecord, State_->PaintDurationGrid());
+      runLength_ = AssessRunLength(BindRecord(run), State_->ConcentrationFileName());
+    } catch (const std::exception &) {
+      // Inputs the check refuses have no run to judge.
+    }
+  }
+  if (!runLength_) {
+    label->hide();
+    return;
+  }
+  QStringList notes;
+  for (const auto &note : RunLengthNotes(*runLength_)) notes << QString::fromStdString(note);
+  label->setText(notes.join(QLatin1Char('\n')));
+  label->setStyleSheet(runLength_->Underestimated()
+                           ? QStringLiteral("color: #a04000; font-weight: bold;")
+                           : QString());
+  label->show();
 }
 
 // ---- Run reports: the worker waits while each is handled on this thread ----

@@ -79,6 +79,39 @@ TEST(ResultReport, JsonHasOneObjectPerScenario) {
   EXPECT_EQ(nlohmann::json::parse(ResultJson({})), nlohmann::json::array());
 }
 
+TEST(ResultReport, ARunTooShortIsWarnedAboutInTextAndJson) {
+  ScenarioOutcome o = Finished();
+  RunLengthAdequacy a;
+  a.runLengthDays = 5;
+  a.appliedMg = 1000;
+  a.emittedMg = 600;
+  a.daysFor99 = 15.2;
+  a.end = RunEndMass{30.0, 0.0, false};
+  o.runLength = a;
+  const std::string text = ResultText(o);
+  EXPECT_NE(text.find("  Run length: By the end of the 5-day run, 60.0 % of the chemical applied "
+                      "has been emitted; of that, 5.0 % is still airborne.\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("  Warning: Less than 95 %"), std::string::npos);
+  EXPECT_NE(text.find("A run of 16 days would emit 99 %."), std::string::npos);
+
+  auto json = nlohmann::json::parse(ResultJson({o}))[0]["run-length"];
+  EXPECT_EQ(json["emitted-share"].get<double>(), 0.6);
+  EXPECT_EQ(json["airborne-share"].get<double>(), 0.05);
+  EXPECT_TRUE(json["sinks-share"].is_null());  // no reversible sinks
+  EXPECT_TRUE(json["long-term-underestimated"].get<bool>());
+  EXPECT_EQ(json["run-length-for-99-days"].get<int>(), 16);
+
+  // Long enough: no warning.
+  a.emittedMg = 995;
+  o.runLength = a;
+  EXPECT_EQ(ResultText(o).find("Warning"), std::string::npos);
+  json = nlohmann::json::parse(ResultJson({o}))[0]["run-length"];
+  EXPECT_FALSE(json["long-term-underestimated"].get<bool>());
+  EXPECT_TRUE(json["warning"].is_null());
+}
+
 TEST(CommandLine, OptionsAndFiles) {
   CommandLine c = ParseCommandLine({"--json", "a.vkx", "--default", "--", "-odd.vkx"});
   EXPECT_TRUE(c.json);

@@ -39,6 +39,7 @@ class ForwardingCanvas : public controls::PrintCanvas {
   int TextWidth(const QString &text) const override { return t_.TextWidth(text); }
   void Line(int x1, int y1, int x2, int y2) override { t_.Line(x1, y1, x2, y2); }
   void NewPage() override { t_.NewPage(); }
+  void Image(const QRect &target, const QImage &image) override { t_.Image(target, image); }
 
  private:
   controls::RecordingCanvas &t_;

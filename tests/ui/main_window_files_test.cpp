@@ -84,7 +84,6 @@ TEST_F(Files, SaveThenOpenKeepsEveryFieldAndTheSchedule) {
   saved.ZeroPadding();
   const auto schedule = std::make_unique<PaintDurationGrid>(window->State().PaintDurationGrid());
 
-  messages.Answer(controls::MsgButton::Yes);
   window->New1Click();
   EXPECT_EQ(window->windowTitle(), "Lumora (LUMO)");
   EXPECT_EQ(Record().BldgVolume, 15583.0);
@@ -127,18 +126,20 @@ TEST_F(Files, SaveFailureNamesTheCauseAndKeepsTheFileName) {
   EXPECT_EQ(Record().ScenarioFileName.Text(), name);
 }
 
-TEST_F(Files, NewAndExitAskFirst) {
+TEST_F(Files, NewAndExitAskFirstWhenThereAreChanges) {
   Record().BldgVolume = 1.0;
-  messages.Answer(controls::MsgButton::No);
+  messages.Answer(controls::MsgButton::Cancel);
   window->New1Click();
-  EXPECT_EQ(messages.Messages()[0].text, "This will reset ALL values; Continue?");
+  EXPECT_EQ(messages.Messages()[0].caption, "Do you really want to do this?");
+  EXPECT_TRUE(messages.Messages()[0].text.endsWith("Save them before all values are reset?"));
   EXPECT_EQ(Record().BldgVolume, 1.0);
 
-  messages.Answer(controls::MsgButton::No);
+  messages.Answer(controls::MsgButton::Cancel);
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(messages.LastText(), "Are you sure you want to exit (All unsaved data will be lost)?");
-  messages.Answer(controls::MsgButton::Yes);
+  EXPECT_EQ(messages.Messages().last().caption, "Confirm");
+  EXPECT_TRUE(messages.LastText().endsWith("Save them before exiting?"));
+  messages.Answer(controls::MsgButton::Discard);
   EXPECT_TRUE(window->close());
 }
 

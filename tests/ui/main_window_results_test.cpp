@@ -100,7 +100,6 @@ TEST_F(ResultsTest, ReopenedResultsAreShownOnlyWithTheirInputs) {
   const ScenarioRecord run = Record();
   SaveAs("run.vkx");
   // Reopened: the window shows the file's results, the report too.
-  messages.Answer(controls::MsgButton::Yes);
   window->New1Click();
   Open("run.vkx");
   EXPECT_EQ(Status(), "Results of the current inputs.");
@@ -201,7 +200,6 @@ TEST_F(ResultsTest, AClickOnExecuteWhileTheWindowClosesStartsNoRun) {
     Click("btnExecute");  // handled while the window waits for the worker
     clicked = true;
   });
-  messages.Answer(controls::MsgButton::Yes);
   EXPECT_TRUE(window->close());
   QApplication::processEvents();
   ASSERT_TRUE(clicked);

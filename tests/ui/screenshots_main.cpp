@@ -68,6 +68,13 @@ int main(int argc, char **argv) {
   if (window.Running()) execute->click();
   while (!window.State().Worker().Idle() && timer.elapsed() < 10000) QApplication::processEvents();
   Shoot(window, out, QStringLiteral("ui_main_7_stopped"));
+
+  // Values far outside their typical ranges: flagged beside their fields.
+  record.BldgVolume = 2000000;
+  record.AirExchangeRate = 40;
+  window.ShowState();
+  tabs->setCurrentIndex(1);
+  Shoot(window, out, QStringLiteral("ui_main_8_unusual_values"));
   for (const auto &m : messages.Messages()) qWarning("message: %s", qPrintable(m.text));
   return window.Running() ? 1 : 0;
 }

@@ -142,7 +142,8 @@ ProgramLayout LayoutInOneFolder(const std::string &folder) {
 }
 
 ProgramLayout LayoutFor(const std::string &programDirectory, const UserFolders &user,
-                        const InstallFolders &install) {
+                        const InstallFolders &install,
+                        const std::function<bool(const std::string &)> &writable) {
   const std::string engineFile = EngineLibraryFileName();
   const std::string installedEngine = Normal(Join(programDirectory, install.engine));
   ProgramLayout l = LayoutInOneFolder(programDirectory);
@@ -154,7 +155,8 @@ ProgramLayout LayoutFor(const std::string &programDirectory, const UserFolders &
     l.shippedChemicalList = Join(l.dataDirectory, "Chems.dat");
   }
   // An installation is never written to; the build tree while it can be.
-  l.userFolders = l.installed || !FolderWritable(programDirectory);
+  l.userFolders =
+      l.installed || !(writable ? writable(programDirectory) : FolderWritable(programDirectory));
   if (l.userFolders) {
     l.chemicalList = Join(Join(user.dataHome, kFolderName), "Chems.dat");
     l.diagnosticsDirectory = Join(user.stateHome, kFolderName);

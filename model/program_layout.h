@@ -77,8 +77,12 @@ struct ProgramLayout {
 // tree's when the engine library lies beside it, the installed one when it
 // lies at `install.engine` (relative to that folder), otherwise the build
 // tree's (a missing engine is reported when it is loaded, naming the folder).
+// `writable` tells whether the build tree's folder may be written (by
+// default: the system's answer for this process, which for the superuser is
+// nearly always yes).
 ProgramLayout LayoutFor(const std::string &programDirectory, const UserFolders &user,
-                        const InstallFolders &install);
+                        const InstallFolders &install,
+                        const std::function<bool(const std::string &)> &writable = {});
 
 // Everything in one folder, written there too: the build tree's layout
 // without looking at permissions. Settings are kept in that folder as well.

@@ -92,14 +92,18 @@ void TfrmPrint::BuildPages() {
   pnlPage1_ = lumo::report::MakeReportPage1(pages, content_);
   pnlPage2_ = lumo::report::MakeReportPage2(pages, content_);
   pnlNotes_ = lumo::report::MakeReportNotesPage(pages, content_);
+  // The probabilistic page is laid out by Qt's layouts, in the window's own
+  // font: at any zoom it takes the page's place and scrolls within it.
   pnlProbabilistic_ = lumo::report::MakeProbabilisticPage(pages, probabilistic_);
-  pnlProbabilistic_->setFixedSize(lumo::report::kPageWidth, lumo::report::kPageHeight);
+  pnlProbabilistic_->setFixedSize(static_cast<int>(lumo::report::kPageWidth * zoom_),
+                                  static_cast<int>(lumo::report::kPageHeight * zoom_));
   if (auto *results = pnlPage2_->findChild<QTableWidget *>(QStringLiteral("gridLUMOResults")))
     lumo::report::SetResultGridTips(results);
-  for (QWidget *page : {pnlPage1_, pnlPage2_, pnlNotes_, pnlProbabilistic_}) {
+  for (QWidget *page : {pnlPage1_, pnlPage2_, pnlNotes_}) {
     lumo::report::ZoomPage(page, zoom_);
     column->addWidget(page, 0, Qt::AlignHCenter);
   }
+  column->addWidget(pnlProbabilistic_, 0, Qt::AlignHCenter);
   pages_ = pages;
   ShowOnly(shown_);
   scroll_->setWidget(pages);  // deletes the pages shown before

@@ -21,8 +21,14 @@ using lumo::controls::ShowMessage;
 void TfrmMain::ConnectAssessment() {
   auto *action = new QAction(tr("&Probabilistic Assessment..."), this);
   action->setObjectName("ProbabilisticAssessment1");
-  ui_->mnuFile->insertAction(ui_->Exit1, action);
-  ui_->mnuFile->insertSeparator(ui_->Exit1);
+  // With the other studies of the scenario (Compare, Sweep) in Tools.
+  if (auto *tools = findChild<QMenu *>(QStringLiteral("mnuTools"))) {
+    QAction *first = tools->actions().value(0);
+    tools->insertAction(first, action);
+    tools->insertSeparator(first);
+  } else {
+    ui_->mnuFile->insertAction(ui_->Exit1, action);
+  }
   connect(action, &QAction::triggered, this, &TfrmMain::ProbabilisticAssessmentClick);
 
   auto &ex = Execution();

@@ -101,7 +101,7 @@ class AssessmentWindowTest : public MainWindowTest {
 TEST_F(AssessmentWindowTest, OpensFromTheMenuAndTheExecutionPageWithEveryInputGrouped) {
   QAction *action = window->findChild<QAction *>("ProbabilisticAssessment1");
   ASSERT_TRUE(action);
-  EXPECT_TRUE(Find<QMenu>("mnuFile")->actions().contains(action));
+  EXPECT_TRUE(Find<QMenu>("mnuTools")->actions().contains(action));
   action->trigger();
   TfrmAssessment *w = window->AssessmentWindow();
   ASSERT_TRUE(w);

@@ -25,12 +25,8 @@ std::string_view Trimmed(std::string_view s) {
 
 }  // namespace
 
-std::optional<ConcentrationSeries> ParseConcentrationSeries(std::string_view bytes,
-                                                            std::string *problem) {
-  auto fail = [&](std::string why) -> std::optional<ConcentrationSeries> {
-    if (problem) *problem = std::move(why);
-    return std::nullopt;
-  };
+SeriesReading ReadConcentrationSeries(std::string_view bytes) {
+  SeriesReading r;
   std::vector<std::string_view> lines;
   while (true) {
     const std::size_t end = bytes.find('\n');
@@ -38,8 +34,8 @@ std::optional<ConcentrationSeries> ParseConcentrationSeries(std::string_view byt
     lines.push_back(bytes.substr(0, end));
     bytes.remove_prefix(end + 1);
   }
-  if (lines.empty()) return fail("the concentration file holds no complete line");
-  const std::vector<std::string_view> header = Split(lines.front());
+  const std::vector<std::string_view> header = Split(lines.empty() ? bytes : lines.front());
+  r.columns = static_cast<int>(header.size());
   int time = -1, outdoor = -1, zone1 = -1, zone2 = -1, person = -1;
   for (std::size_t i = 0; i < header.size(); ++i) {
     const std::string_view name = Trimmed(header[i]);
@@ -55,24 +51,40 @@ std::optional<ConcentrationSeries> ParseConcentrationSeries(std::string_view byt
     else if (name.starts_with("Conc@Person"))
       person = column;
   }
-  if (time < 0 || outdoor < 0 || zone1 < 0 || person < 0)
-    return fail("the first line of the concentration file does not name its columns");
+  if (time < 0 || outdoor < 0 || zone1 < 0 || person < 0) {
+    r.fault = SeriesReading::Fault::Header;
+    return r;
+  }
   ConcentrationSeries s;
   for (std::size_t l = 1; l < lines.size(); ++l) {
     if (Trimmed(lines[l]).empty()) continue;
     const std::vector<std::string_view> fields = Split(lines[l]);
     auto number = [&](int column) { return ReadNumber(Trimmed(fields[column])); };
     if (fields.size() != header.size() || !number(time) || !number(outdoor) || !number(zone1) ||
-        !number(person) || (zone2 >= 0 && !number(zone2)))
-      return fail("line " + std::to_string(l + 1) + " of the concentration file is not " +
-                  std::to_string(header.size()) + " comma-separated numbers");
+        !number(person) || (zone2 >= 0 && !number(zone2))) {
+      r.fault = SeriesReading::Fault::Row;
+      r.line = static_cast<int>(l + 1);
+      return r;
+    }
     s.days.push_back(*number(time));
     s.outdoor.push_back(*number(outdoor));
     s.zone1.push_back(*number(zone1));
     if (zone2 >= 0) s.zone2.push_back(*number(zone2));
     s.person.push_back(*number(person));
   }
-  return s;
+  r.series = std::move(s);
+  return r;
+}
+
+std::optional<ConcentrationSeries> ParseConcentrationSeries(std::string_view bytes,
+                                                            std::string *problem) {
+  SeriesReading r = ReadConcentrationSeries(bytes);
+  if (problem && r.fault == SeriesReading::Fault::Header)
+    *problem = "the first line of the concentration file does not name its columns";
+  if (problem && r.fault == SeriesReading::Fault::Row)
+    *problem = "line " + std::to_string(r.line) + " of the concentration file is not " +
+               std::to_string(r.columns) + " comma-separated numbers";
+  return std::move(r.series);
 }
 
 }  // namespace lumo::comparison

@@ -30,4 +30,18 @@ struct ConcentrationSeries {
 std::optional<ConcentrationSeries> ParseConcentrationSeries(std::string_view bytes,
                                                             std::string *problem = nullptr);
 
+// The same reading with what went wrong told apart, for callers that word
+// their own messages (the report's reader): a header without the time,
+// outdoor, zone 1 and person columns (a header still being written counts),
+// or the first row, by its line number, that is not `columns` numbers. A
+// file with a header and no rows reads, with no rows.
+struct SeriesReading {
+  enum class Fault { None, Header, Row };
+  std::optional<ConcentrationSeries> series;
+  Fault fault = Fault::None;
+  int line = 0;     // Fault::Row: the line, counted from 1
+  int columns = 0;  // the header's columns
+};
+SeriesReading ReadConcentrationSeries(std::string_view bytes);
+
 }  // namespace lumo::comparison

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <string_view>
+
+#include "time_series.h"
 
 namespace lumo::report {
 namespace {
@@ -40,52 +43,6 @@ class CsvText {
   }
 };
 
-struct Columns {
-  int count = 0;
-  int time = -1, outdoor = -1, zone1 = -1, zone2 = -1, person = -1;
-};
-
-Columns FindColumns(const QByteArray &header) {
-  const QString text = QString::fromLatin1(header);  // "³" is the byte 0xB3
-  const QStringList names = text.split(QLatin1Char(','));
-  Columns c;
-  c.count = static_cast<int>(names.size());
-  for (int i = 0; i < c.count; ++i) {
-    const QString name = names[i].trimmed();
-    if (i == 0 && name.startsWith(QLatin1String("Time")))
-      c.time = i;
-    else if (name.startsWith(QLatin1String("Conc Outdoors")))
-      c.outdoor = i;
-    else if (name.startsWith(QLatin1String("Conc Zone 1")))
-      c.zone1 = i;
-    else if (name.startsWith(QLatin1String("Conc Zone 2")))
-      c.zone2 = i;
-    else if (name.startsWith(QLatin1String("Conc@Person")))
-      c.person = i;
-  }
-  return c;
-}
-
-// One data row into `t`; false when it is not a complete row of numbers.
-bool ReadRow(const QByteArray &line, const Columns &c, ConcentrationTable &t) {
-  const QList<QByteArray> fields = line.split(',');
-  if (fields.size() != c.count) return false;
-  double values[5];
-  const int wanted[5] = {c.time, c.outdoor, c.zone1, c.zone2, c.person};
-  for (int k = 0; k < 5; ++k) {
-    if (wanted[k] < 0) continue;
-    bool ok = false;
-    values[k] = fields[wanted[k]].trimmed().toDouble(&ok);
-    if (!ok) return false;
-  }
-  t.days.push_back(values[0]);
-  t.outdoor.push_back(values[1]);
-  t.zone1.push_back(values[2]);
-  if (c.zone2 >= 0) t.zone2.push_back(values[3]);
-  t.person.push_back(values[4]);
-  return true;
-}
-
 }  // namespace
 
 CsvReadResult ParseConcentrationCsv(const QByteArray &bytes, const QString &name) {
@@ -94,30 +51,28 @@ CsvReadResult ParseConcentrationCsv(const QByteArray &bytes, const QString &name
     result.problem = CsvText::Empty(name);
     return result;
   }
-  QList<QByteArray> lines = bytes.split('\n');
-  // The piece after the last line end is a row still being written, or
-  // nothing.
-  const QByteArray tail = lines.takeLast();
-  for (QByteArray &line : lines) {
-    if (line.endsWith('\r')) line.chop(1);
-  }
-  const Columns columns = FindColumns(lines.isEmpty() ? tail : lines.first());
-  if (columns.time < 0 || columns.outdoor < 0 || columns.zone1 < 0 || columns.person < 0) {
+  using Fault = comparison::SeriesReading::Fault;
+  comparison::SeriesReading reading = comparison::ReadConcentrationSeries(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (reading.fault == Fault::Header) {
     result.problem = CsvText::BadHeader(name);
     return result;
   }
-  ConcentrationTable table;
-  for (int i = 1; i < lines.size(); ++i) {
-    if (lines[i].trimmed().isEmpty()) continue;
-    if (!ReadRow(lines[i], columns, table)) {
-      result.problem = CsvText::BadRow(name, i + 1, columns.count);
-      return result;
-    }
+  if (reading.fault == Fault::Row) {
+    result.problem = CsvText::BadRow(name, reading.line, reading.columns);
+    return result;
   }
-  if (table.Rows() == 0) {
+  comparison::ConcentrationSeries &s = *reading.series;
+  if (s.Rows() == 0) {
     result.problem = CsvText::NoRows(name);
     return result;
   }
+  ConcentrationTable table;
+  table.days = std::move(s.days);
+  table.outdoor = std::move(s.outdoor);
+  table.zone1 = std::move(s.zone1);
+  table.zone2 = std::move(s.zone2);
+  table.person = std::move(s.person);
   result.table = std::move(table);
   return result;
 }
